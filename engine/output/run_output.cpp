@@ -1,0 +1,62 @@
+#include "output/run_output.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace bormek {
+
+namespace {
+bool consoleRequested() {
+  const char* value = std::getenv("BORMEK_CONSOLE");
+  return value != nullptr && std::strcmp(value, "1") == 0;
+}
+}  // namespace
+
+RunOutput::RunOutput() : consoleEnabled_(consoleRequested()) {}
+
+bool RunOutput::create(std::ofstream& stream, const std::string& path) {
+  stream.open(path, std::ios::out | std::ios::trunc | std::ios::binary);
+  return stream.is_open();
+}
+
+bool RunOutput::openReport(const std::string& path) { return create(report_, path); }
+bool RunOutput::openPlot(const std::string& path) { return create(plot_, path); }
+bool RunOutput::openNotes(const std::string& path) { return create(notes_, path); }
+
+void RunOutput::closeAll() {
+  report_.close();
+  plot_.close();
+  notes_.close();
+}
+
+void RunOutput::put(std::ofstream& stream, std::string_view line) {
+  if (stream.is_open()) {
+    stream << line << '\n';
+  }
+}
+
+void RunOutput::report(std::string_view line) { put(report_, line); }
+void RunOutput::plot(std::string_view line) { put(plot_, line); }
+void RunOutput::notes(std::string_view line) { put(notes_, line); }
+
+void RunOutput::console(std::string_view line) {
+  if (consoleEnabled_) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+  }
+}
+
+void RunOutput::reportBlank(int count) {
+  for (int k = 0; k < count; ++k) {
+    report("");
+  }
+}
+
+void RunOutput::notesBlank(int count) {
+  for (int k = 0; k < count; ++k) {
+    notes("");
+  }
+}
+
+}  // namespace bormek
