@@ -23,11 +23,24 @@ constexpr Field ends(EndValues Layer::*member, const char* name) {
 constexpr Field kLrfdSideField{Slot::kLrfdSide, nullptr, "LRFD SIDE RESISTANCE FACTOR"};
 constexpr Field kLrfdTipField{Slot::kLrfdTip, nullptr, "LRFD TIP RESISTANCE FACTOR"};
 
-// Sand, clay and shale lines share their value positions.
-constexpr Field kSoilLine[] = {
-    ends(&Layer::nc, "BEARING CAPACITY COEFFICIENT NC"),
+// Sand, clay and shale lines share their value positions; a sand line
+// carries 0.0 where a clay line has Nc and cohesion, and the other way round.
+constexpr Field kSandLine[] = {
+    ends(&Layer::nc, "FIRST VALUE (0.0 FOR SAND)"),
     ends(&Layer::unitWeight, "UNIT WEIGHT"),
     ends(&Layer::frictionAngle, "FRICTION ANGLE"),
+    ends(&Layer::cohesion, "FOURTH VALUE (0.0 FOR SAND)"),
+    ends(&Layer::blowCount, "BLOW COUNT"),
+    ends(&Layer::maxSide, "MAXIMUM SIDE FRICTION"),
+    ends(&Layer::maxBase, "MAXIMUM END BEARING"),
+    kLrfdSideField,
+    kLrfdTipField,
+};
+
+constexpr Field kClayLine[] = {
+    ends(&Layer::nc, "BEARING CAPACITY COEFFICIENT NC"),
+    ends(&Layer::unitWeight, "UNIT WEIGHT"),
+    ends(&Layer::frictionAngle, "THIRD VALUE (0.0 FOR CLAY)"),
     ends(&Layer::cohesion, "COHESION"),
     ends(&Layer::blowCount, "BLOW COUNT"),
     ends(&Layer::maxSide, "MAXIMUM SIDE FRICTION"),
@@ -89,9 +102,10 @@ constexpr Field kGravelLine[] = {
 std::span<const Field> lineFieldsOf(int type) {
   switch (type) {
     case kSand:
+      return kSandLine;
     case kClay:
     case kClayShale:
-      return kSoilLine;
+      return kClayLine;
     case kStrongRockEither:
     case kStrongRockBoth:
       return kStrongRockLine;
