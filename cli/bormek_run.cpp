@@ -75,9 +75,9 @@ int main(int argc, char** argv) {
   for (const std::string& project : projects) {
     try {
       const ProjectRun run = runProject(library, project);
-      std::cout << run.projectPath << ": " << statusInWords(run.status) << " (status "
-                << run.status << "); report " << run.reportPath << ", plot data "
-                << run.plotPath << ", run notes " << run.notesPath << std::endl;
+      std::cout << run.projectPath << ": " << statusInWords(run.status) << " (status " << run.status
+                << "); report " << run.reportPath << ", plot data " << run.plotPath
+                << ", run notes " << run.notesPath << std::endl;
       if (exitCode == 0 && run.status != 0) {
         exitCode = run.status;
       }

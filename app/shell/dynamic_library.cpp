@@ -10,7 +10,9 @@ bool fileExists(const std::string& path) {
 }
 }  // namespace
 
-TDynamicLibrary::~TDynamicLibrary() { Close(); }
+TDynamicLibrary::~TDynamicLibrary() {
+  Close();
+}
 
 void TDynamicLibrary::SetLibraryName(const std::string& name) {
   Close();

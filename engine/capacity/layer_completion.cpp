@@ -10,7 +10,6 @@ namespace {
 
 constexpr float kGivenThreshold = 1e-5f;  // coefficients and Nc below this are "not given"
 constexpr float kNoLimitThreshold = 1e-10f;
-constexpr float kSandBetaOption = 2.0f;
 
 float defaultCoefficient(const Layer& layer, float depthFt, float blowCount, float cohesionPsf) {
   switch (layer.type) {
@@ -56,7 +55,9 @@ void replaceMissingLimit(float& limit) {
 
 }  // namespace
 
-bool sandUsesBetaMethod(const Layer& layer) { return layer.coefficientOption >= kSandBetaOption; }
+bool sandUsesBetaMethod(const Layer& layer) {
+  return layer.coefficientOption >= kSandBetaMethodOption;
+}
 
 void completeLayerTable(InputData& data) {
   RunSettings& s = data.settings;

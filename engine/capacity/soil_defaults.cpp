@@ -48,9 +48,9 @@ float sandBetaAt(float depthFt, float blowCount) {
 }
 
 float gravellySandBetaAt(float depthFt) {
-  const float beta = kGravellySandBetaIntercept -
-                     kGravellySandBetaSlope *
-                         std::pow(kMetresPerFoot * depthFt, kGravellySandBetaExponent);
+  const float beta =
+      kGravellySandBetaIntercept -
+      kGravellySandBetaSlope * std::pow(kMetresPerFoot * depthFt, kGravellySandBetaExponent);
   return boundedCoefficient(beta, kMinimumSideCoefficient, kGravellySandBetaMax);
 }
 

@@ -71,11 +71,7 @@ std::int32_t run(RunOutput& out) {
     return openStatus;
   }
   writeReportHead(*control, localNow(), out);
-  try {
-    return analyse(*control, out);
-  } catch (const RunStopped& stop) {
-    return stop.status;
-  }
+  return analyse(*control, out);
 }
 
 }  // namespace

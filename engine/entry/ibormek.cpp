@@ -6,7 +6,9 @@
 
 #define BORMEK_EXPORT extern "C" __attribute__((visibility("default")))
 
-BORMEK_EXPORT std::int32_t IBORMEK(std::int32_t request) { return bormek::runEngine(request); }
+BORMEK_EXPORT std::int32_t IBORMEK(std::int32_t request) {
+  return bormek::runEngine(request);
+}
 
 // The same routine under the decorated name that callers resolve; the
 // symbol name is set here because a leading underscore and capital are

@@ -9,7 +9,9 @@ constexpr std::size_t kDirectoryLength = 256;
 constexpr std::size_t kBaseNameLength = 256;
 constexpr std::size_t kExtensionLength = 5;
 
-std::string cut(const std::string& text, std::size_t length) { return text.substr(0, length); }
+std::string cut(const std::string& text, std::size_t length) {
+  return text.substr(0, length);
+}
 
 std::string trimmedRight(std::string text) {
   while (!text.empty() && text.back() == ' ') {

@@ -11,9 +11,9 @@ namespace {
 using fmt::Record;
 
 constexpr int kRuleLength = 73;
-constexpr const char* kMonthNames[] = {"January", "February", "March",     "April",
-                                       "May",     "June",     "July",      "August",
-                                       "September", "October", "November", "December"};
+constexpr const char* kMonthNames[] = {"January",   "February", "March",    "April",
+                                       "May",       "June",     "July",     "August",
+                                       "September", "October",  "November", "December"};
 
 std::string twoDigits(int value) {
   return std::string(value < 10 ? "0" : "") + std::to_string(value);

@@ -49,9 +49,9 @@ std::optional<RunControl> readRunControl(const std::string& fileName, std::strin
   while (lines.size() < 6 && std::getline(in, line)) {
     lines.push_back(withoutLineEnd(line));
   }
-  static constexpr const char* kLineNames[] = {"VERSION LABEL",    "INSTALLATION NUMBER",
-                                               "INPUT FILE PATH",  "REPORT FILE PATH",
-                                               "PLOT FILE PATH",   "RUN-NOTES FILE PATH"};
+  static constexpr const char* kLineNames[] = {"VERSION LABEL",   "INSTALLATION NUMBER",
+                                               "INPUT FILE PATH", "REPORT FILE PATH",
+                                               "PLOT FILE PATH",  "RUN-NOTES FILE PATH"};
   if (lines.size() < 6) {
     problem = fileName + ", LINE " + std::to_string(lines.size() + 1) + ": THE " +
               kLineNames[lines.size()] + " IS MISSING";
@@ -69,8 +69,8 @@ std::optional<RunControl> readRunControl(const std::string& fileName, std::strin
   for (std::size_t k = 0; k < 4; ++k) {
     *paths[k] = trimmedRight(lines[k + 2].substr(0, kPathLength));
     if (paths[k]->empty()) {
-      problem = fileName + ", LINE " + std::to_string(k + 3) + ": THE " + kLineNames[k + 2] +
-                " IS EMPTY";
+      problem =
+          fileName + ", LINE " + std::to_string(k + 3) + ": THE " + kLineNames[k + 2] + " IS EMPTY";
       return std::nullopt;
     }
   }

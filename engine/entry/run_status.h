@@ -1,5 +1,4 @@
-// Run status codes returned by the engine entry, and the exception that
-// unwinds a run to the entry once its messages have been written.
+// Run status codes returned by the engine entry.
 #pragma once
 
 #include <cstdint>
@@ -16,12 +15,6 @@ enum RunStatus : std::int32_t {
   kStatusInputUnreadable = 7,
   kStatusOutputNotCreated = 8,
   kStatusInternalError = 9,
-};
-
-// Thrown inside the engine after the reason has been written to the run
-// notes (and the report where it is open); the entry returns its status.
-struct RunStopped {
-  std::int32_t status;
 };
 
 }  // namespace bormek

@@ -38,16 +38,17 @@ void echoGeneralData(const RunSettings& s, RunOutput& out) {
                true);
   }
   if (s.designControl == kShaftLengthGiven) {
-    writeBlock(out, "PROPOSED DEPTH =", fmt::F(s.designValue, 10, 1) + (si ? " M" : " FT"),
-               true, true);
+    writeBlock(out, "PROPOSED DEPTH =", fmt::F(s.designValue, 10, 1) + (si ? " M" : " FT"), true,
+               true);
   }
   if (s.loadingType == kUplift) {
-    writeBlock(out, "REDUCTION FACTOR APPLIED FOR UPLIFT FRICTION =",
-               fmt::F(s.upliftReduction, 6, 3), false, false);
+    writeBlock(out,
+               "REDUCTION FACTOR APPLIED FOR UPLIFT FRICTION =", fmt::F(s.upliftReduction, 6, 3),
+               false, false);
   }
   writeBlock(out, "NUMBER OF LAYERS =", fmt::I(s.layersRead, 5), false, true);
-  writeBlock(out, "WATER TABLE DEPTH =",
-             fmt::F(s.waterTableDepth, 10, 1) + (si ? " M" : " FT."), false, true);
+  writeBlock(out, "WATER TABLE DEPTH =", fmt::F(s.waterTableDepth, 10, 1) + (si ? " M" : " FT."),
+             false, true);
 }
 
 void warnIfProposedDepthBelowProfile(const InputData& data, RunOutput& out) {

@@ -25,6 +25,11 @@ enum SoilType : int {
   kGravel = 9,
 };
 
+// Sand coefficient option: 1 the K method, 2 the beta method (the engine
+// takes any value below 2 as K and 2 and above as beta).
+inline constexpr float kSandKMethodOption = 1.0f;
+inline constexpr float kSandBetaMethodOption = 2.0f;
+
 enum DesignControl : int { kDesignLoadGiven = 1, kShaftLengthGiven = 2 };
 enum LoadingType : int { kCompression = 1, kUplift = 2 };
 enum DesignMethod : int { kLrfd = 1, kAsd = 2 };
@@ -43,12 +48,12 @@ struct Layer {
   float bottomDepth = 0.0f;
 
   // Soil (types 1, 2, 3, 5, 8, 9).
-  EndValues nc;              // bearing-capacity coefficient (clay, shale)
-  EndValues unitWeight;      // pcf
-  EndValues frictionAngle;   // degrees
-  EndValues cohesion;        // psf
-  EndValues blowCount;       // blows per ft
-  EndValues coefficient;     // K or beta (sand), alpha (clay, shale), beta (8, 9)
+  EndValues nc;                    // bearing-capacity coefficient (clay, shale)
+  EndValues unitWeight;            // pcf
+  EndValues frictionAngle;         // degrees
+  EndValues cohesion;              // psf
+  EndValues blowCount;             // blows per ft
+  EndValues coefficient;           // K or beta (sand), alpha (clay, shale), beta (8, 9)
   float coefficientOption = 0.0f;  // sand: 1 K, 2 beta
   bool defaultCoefficient = false;
 
@@ -85,13 +90,13 @@ struct RunSettings {
   float outputIncrement = 0.0f;
   int sandEndBearingOption = 0;
   int designMethod = kAsd;
-  float dStart = 0.0f;  // minimum stem diameter, ft
-  float diaLim = 0.0f;  // maximum stem diameter, ft
-  float ratio = 0.0f;   // bell diameter / stem diameter; 0 = straight shaft
-  float bellAngle = 0.0f;  // degrees from the vertical
-  float topLength = 0.0f;  // TOPLENG: top zone without side friction, ft
+  float dStart = 0.0f;        // minimum stem diameter, ft
+  float diaLim = 0.0f;        // maximum stem diameter, ft
+  float ratio = 0.0f;         // bell diameter / stem diameter; 0 = straight shaft
+  float bellAngle = 0.0f;     // degrees from the vertical
+  float topLength = 0.0f;     // TOPLENG: top zone without side friction, ft
   float bottomLength = 0.0f;  // BS: bottom zone without side friction, ft
-  float ecInput = 0.0f;  // shaft modulus as read: psi, or kPa for SI input
+  float ecInput = 0.0f;       // shaft modulus as read: psi, or kPa for SI input
   float ecTsf = 0.0f;
   int layersRead = 0;  // N as given on line 5
   float waterTableDepth = 0.0f;

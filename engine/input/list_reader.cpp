@@ -48,13 +48,15 @@ bool parseReal(const std::string& word, Real& value) {
   if (text.empty() || text.find_first_of("nNiIxXpP") != std::string::npos) {
     return false;  // no nan, inf or hexadecimal forms
   }
-  const auto result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                      std::chars_format::general);
+  const auto result =
+      std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
   return result.ec == std::errc() && result.ptr == text.data() + text.size() &&
          std::isfinite(value);
 }
 
-std::string quoted(const std::string& word) { return "\"" + word + "\""; }
+std::string quoted(const std::string& word) {
+  return "\"" + word + "\"";
+}
 
 }  // namespace
 
@@ -84,8 +86,7 @@ void ListReader::fail(int line, int item, const std::string& reason) const {
 std::string ListReader::readLine(std::string_view what) {
   inRecord_ = false;
   if (nextRecordLine_ >= lines_.size()) {
-    fail(static_cast<int>(lines_.size()) + 1, 1,
-         "THE FILE ENDS BEFORE THE " + std::string(what));
+    fail(static_cast<int>(lines_.size()) + 1, 1, "THE FILE ENDS BEFORE THE " + std::string(what));
   }
   recordLine_ = nextRecordLine_;
   return lines_[nextRecordLine_++];
@@ -94,7 +95,8 @@ std::string ListReader::readLine(std::string_view what) {
 void ListReader::beginRecord() {
   currentLine_ = nextRecordLine_;
   recordLine_ = nextRecordLine_;
-  words_ = currentLine_ < lines_.size() ? splitWords(lines_[currentLine_]) : std::vector<std::string>{};
+  words_ =
+      currentLine_ < lines_.size() ? splitWords(lines_[currentLine_]) : std::vector<std::string>{};
   wordIndex_ = 0;
   inRecord_ = true;
 }
@@ -105,8 +107,7 @@ ListReader::Word ListReader::nextWord(std::string_view what) {
   }
   while (wordIndex_ >= words_.size()) {
     if (currentLine_ + 1 >= lines_.size()) {
-      fail(static_cast<int>(lines_.size()) + 1, 1,
-           "THE FILE ENDS BEFORE THE " + std::string(what));
+      fail(static_cast<int>(lines_.size()) + 1, 1, "THE FILE ENDS BEFORE THE " + std::string(what));
     }
     ++currentLine_;
     words_ = splitWords(lines_[currentLine_]);
@@ -136,8 +137,8 @@ int ListReader::readInteger(std::string_view what) {
                      value <= std::numeric_limits<int>::max();
   if (!whole) {
     fail(static_cast<int>(currentLine_) + 1, word.item,
-         "A WHOLE NUMBER WAS EXPECTED FOR THE " + std::string(what) + " BUT " +
-             quoted(word.text) + " WAS FOUND");
+         "A WHOLE NUMBER WAS EXPECTED FOR THE " + std::string(what) + " BUT " + quoted(word.text) +
+             " WAS FOUND");
   }
   return static_cast<int>(value);
 }

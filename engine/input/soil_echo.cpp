@@ -25,7 +25,6 @@ struct EchoLine {
 
 constexpr int kSoilLabelWidth = 50;
 constexpr int kRockLabelWidth = 51;
-constexpr float kSandBetaOption = 2.0f;
 
 constexpr EchoLine kDepthLine{"DEPTH, FT", "DEPTH, M", nullptr, Shown::kLength};
 constexpr EchoLine kBlowCountLine{"BLOWS PER FOOT FROM STANDARD PENETRATION TEST",
@@ -40,8 +39,8 @@ constexpr EchoLine kRockStrengthLine{"UNIAXIAL COMPRESSION STRENGTH OF ROCK,LB/S
                                      "UNIAXIAL COMPRESSION STRENGTH OF ROCK,KN/SQ M",
                                      &Layer::rockStrength, Shown::kAsHeld};
 constexpr EchoLine kRockModulusLine{"ELASTIC MODULUS FOR THE INTACT ROCK, LB/SQ IN.",
-                                    "ELASTIC MODULUS FOR THE INTACT ROCK, KN/SQ M",
-                                    &Layer::modulus, Shown::kAsHeld};
+                                    "ELASTIC MODULUS FOR THE INTACT ROCK, KN/SQ M", &Layer::modulus,
+                                    Shown::kAsHeld};
 constexpr EchoLine kRqdLine{"ROCK QUALITY DESIGNATION (RQD) %", "ROCK QUALITY DESIGNATION (RQD) %",
                             &Layer::rqd, Shown::kAsHeld};
 
@@ -65,8 +64,7 @@ constexpr EchoLine kStrongRockRun[] = {
      &Layer::discontinuityThickness, Shown::kAsHeld},
     kRockStrengthLine,
     {"UNIAXIAL COMPRESSION STRENGTH OF CONCRETE,LB/SQ FT",
-     "UNIAXIAL COMPRESSION STRENGTH OF CONCRETE,KN/SQ M", &Layer::concreteStrength,
-     Shown::kAsHeld},
+     "UNIAXIAL COMPRESSION STRENGTH OF CONCRETE,KN/SQ M", &Layer::concreteStrength, Shown::kAsHeld},
     kRockModulusLine,
     kRqdLine,
     kDepthLine,
@@ -75,8 +73,7 @@ constexpr EchoLine kStrongRockRun[] = {
 constexpr EchoLine kDecomposedRockRun[] = {
     {"ELASTIC MODULUS OF GRAVEL, LB/SQ IN", "ELASTIC MODULUS OF GRAVEL, KN/SQ M", &Layer::modulus,
      Shown::kAsHeld},
-    {"POISSION RATIO OF GRAVEL", "POISSION RATIO OF GRAVEL", &Layer::poissonRatio,
-     Shown::kAsHeld},
+    {"POISSION RATIO OF GRAVEL", "POISSION RATIO OF GRAVEL", &Layer::poissonRatio, Shown::kAsHeld},
     kBlowCountLine,
     kUnitWeightLine,
     kMaxSideLine,
@@ -128,10 +125,10 @@ std::vector<EchoLine> coefficientLinesOf(const Layer& layer) {
   switch (layer.type) {
     case kSand: {
       std::vector<EchoLine> lines;
-      if (layer.coefficientOption < kSandBetaOption) {
+      if (layer.coefficientOption < kSandBetaMethodOption) {
         lines.push_back(kKLine);
       }
-      if (layer.coefficientOption > 1.0f) {
+      if (layer.coefficientOption > kSandKMethodOption) {
         lines.push_back(kBetaLine);
       }
       return lines;
@@ -148,10 +145,16 @@ std::vector<EchoLine> coefficientLinesOf(const Layer& layer) {
 }
 
 const char* typeLabelOf(int type) {
-  static constexpr const char* kLabels[] = {
-      "",          "----SAND",           "----CLAY",      "----CLAY SHALE",
-      "----STRONG ROCK", "----DECOMPOSED ROCK", "----WEAK ROCK", "----STRONG ROCK",
-      "----GRAVELLEY SAND", "----GRAVEL"};
+  static constexpr const char* kLabels[] = {"",
+                                            "----SAND",
+                                            "----CLAY",
+                                            "----CLAY SHALE",
+                                            "----STRONG ROCK",
+                                            "----DECOMPOSED ROCK",
+                                            "----WEAK ROCK",
+                                            "----STRONG ROCK",
+                                            "----GRAVELLEY SAND",
+                                            "----GRAVEL"};
   return kLabels[type];
 }
 
@@ -176,7 +179,8 @@ float siDivisorOf(Shown shown) {
 
 class LayerBlock {
  public:
-  LayerBlock(const Layer& layer, bool si) : layer_(layer), si_(si), width_(labelWidthOf(layer.type)) {}
+  LayerBlock(const Layer& layer, bool si)
+      : layer_(layer), si_(si), width_(labelWidthOf(layer.type)) {}
 
   void valueLine(const std::string& label, float value) {
     lines_.push_back(Record().X(7).A(label, width_).A("=").E(value, 10, 3).str());
@@ -256,7 +260,11 @@ void writeFactorsOfSafety(const RunSettings& s, RunOutput& out) {
           .F(s.fsSide, 5, 2)
           .str(),
       fmt::X(5) + std::string(55, '-'),
-      Record().X(5).A("FACTOR OF SAFETY APPLIED TO THE ULTIMATE BASE CAPACITY =").F(s.fsBase, 5, 2).str(),
+      Record()
+          .X(5)
+          .A("FACTOR OF SAFETY APPLIED TO THE ULTIMATE BASE CAPACITY =")
+          .F(s.fsBase, 5, 2)
+          .str(),
       fmt::X(5) + std::string(54, '-'),
   };
   for (const std::string& line : lines) {

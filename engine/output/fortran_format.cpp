@@ -8,7 +8,9 @@
 namespace bormek::fmt {
 namespace {
 
-std::string asterisks(int w) { return std::string(static_cast<std::size_t>(w > 0 ? w : 0), '*'); }
+std::string asterisks(int w) {
+  return std::string(static_cast<std::size_t>(w > 0 ? w : 0), '*');
+}
 
 // Right-aligns text in w columns, or gives w asterisks when it does not fit.
 std::string rightAligned(const std::string& text, int w) {
@@ -55,9 +57,13 @@ std::string exponentField(int exponent) {
 
 }  // namespace
 
-std::string X(int n) { return std::string(static_cast<std::size_t>(n > 0 ? n : 0), ' '); }
+std::string X(int n) {
+  return std::string(static_cast<std::size_t>(n > 0 ? n : 0), ' ');
+}
 
-std::string I(long long value, int w) { return rightAligned(std::to_string(value), w); }
+std::string I(long long value, int w) {
+  return rightAligned(std::to_string(value), w);
+}
 
 std::string F(float value, int w, int d) {
   if (!std::isfinite(value)) {
@@ -65,8 +71,8 @@ std::string F(float value, int w, int d) {
   }
   char buffer[64];
   const double magnitude = std::fabs(static_cast<double>(value));
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                    std::chars_format::fixed, d);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, d);
   if (result.ec != std::errc()) {
     return asterisks(w);
   }

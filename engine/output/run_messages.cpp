@@ -5,7 +5,8 @@
 namespace bormek {
 
 void writeRunError(RunOutput& out, const std::vector<std::string>& lines) {
-  std::vector<std::string> framed = {"", fmt::X(5) + "*********************ERROR**********************"};
+  std::vector<std::string> framed = {
+      "", fmt::X(5) + "*********************ERROR**********************"};
   for (const std::string& line : lines) {
     framed.push_back(fmt::X(5) + line);
   }

@@ -20,9 +20,15 @@ bool RunOutput::create(std::ofstream& stream, const std::string& path) {
   return stream.is_open();
 }
 
-bool RunOutput::openReport(const std::string& path) { return create(report_, path); }
-bool RunOutput::openPlot(const std::string& path) { return create(plot_, path); }
-bool RunOutput::openNotes(const std::string& path) { return create(notes_, path); }
+bool RunOutput::openReport(const std::string& path) {
+  return create(report_, path);
+}
+bool RunOutput::openPlot(const std::string& path) {
+  return create(plot_, path);
+}
+bool RunOutput::openNotes(const std::string& path) {
+  return create(notes_, path);
+}
 
 void RunOutput::closeAll() {
   report_.close();
@@ -36,9 +42,15 @@ void RunOutput::put(std::ofstream& stream, std::string_view line) {
   }
 }
 
-void RunOutput::report(std::string_view line) { put(report_, line); }
-void RunOutput::plot(std::string_view line) { put(plot_, line); }
-void RunOutput::notes(std::string_view line) { put(notes_, line); }
+void RunOutput::report(std::string_view line) {
+  put(report_, line);
+}
+void RunOutput::plot(std::string_view line) {
+  put(plot_, line);
+}
+void RunOutput::notes(std::string_view line) {
+  put(notes_, line);
+}
 
 void RunOutput::console(std::string_view line) {
   if (consoleEnabled_) {

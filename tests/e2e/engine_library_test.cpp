@@ -18,7 +18,9 @@ namespace {
 
 using testing::TestFolder;
 
-std::string libraryPath() { return testing::binDir() + "/Bormek2012_DLL.so"; }
+std::string libraryPath() {
+  return testing::binDir() + "/Bormek2012_DLL.so";
+}
 
 // Loads the library, calls _IBORMEK once from inside `folder` and unloads.
 int callLibrary(const TestFolder& folder, int request = 13) {
@@ -119,7 +121,7 @@ TEST(EngineLibrary, RunControlProblemsEndWithStatus6) {
 
   TestFolder shortFile;
   shortFile.write("names.dat", testing::crlf({"2012.7.8", "1", shortFile.file("p.bkd"),
-                                               shortFile.file("p.bko")}));
+                                              shortFile.file("p.bko")}));
   EXPECT_EQ(callLibrary(shortFile), 6);
   EXPECT_FALSE(shortFile.exists("p.bko"));
 }
@@ -161,9 +163,10 @@ TEST(EngineLibrary, BadInputEndsWithStatus7AndNamesLineAndItem) {
     const std::string notes = joined(testing::readLines(folder.file("project.bkr")));
     EXPECT_NE(notes.find("     INPUT DATA FILE " + folder.file("project.bkd") + "\n"),
               std::string::npos)
-        << c.what << "\n" << notes;
-    EXPECT_NE(notes.find(std::string(c.notesLine) + "\n"), std::string::npos)
-        << c.what << "\n" << notes;
+        << c.what << "\n"
+        << notes;
+    EXPECT_NE(notes.find(std::string(c.notesLine) + "\n"), std::string::npos) << c.what << "\n"
+                                                                              << notes;
     // The report keeps what was read and says why it stopped.
     const std::string report = joined(testing::readLines(folder.file("project.bko")));
     EXPECT_NE(report.find(c.notesLine), std::string::npos) << c.what;
@@ -182,9 +185,8 @@ TEST(EngineLibrary, MissingInputAndUnwritableOutputEndWithTheirStatus) {
   TestFolder noOutput;
   noOutput.write("p.bkd", sandProject("Unwritable"));
   const std::string missingFolder = noOutput.file("no-such-folder") + "/p.bko";
-  noOutput.write("names.dat", testing::crlf({"2012.7.8", "1", noOutput.file("p.bkd"),
-                                             missingFolder, noOutput.file("p.bkp"),
-                                             noOutput.file("p.bkr")}));
+  noOutput.write("names.dat", testing::crlf({"2012.7.8", "1", noOutput.file("p.bkd"), missingFolder,
+                                             noOutput.file("p.bkp"), noOutput.file("p.bkr")}));
   EXPECT_EQ(callLibrary(noOutput), 8);
   const std::string outputNotes = joined(testing::readLines(noOutput.file("p.bkr")));
   EXPECT_NE(outputNotes.find("THE OUTPUT FILE " + missingFolder + " CANNOT BE CREATED"),
@@ -202,7 +204,8 @@ std::string withoutDateLine(std::vector<std::string> lines) {
 
 TEST(EngineLibrary, ACommaDecimalLocaleChangesNoByteOfTheOutput) {
   TestFolder folder;
-  folder.write("project.bkd", testing::readText(testing::fixturePath("all_types_english_lrfd.bkd")));
+  folder.write("project.bkd",
+               testing::readText(testing::fixturePath("all_types_english_lrfd.bkd")));
   folder.writeRunControl("project");
   ASSERT_EQ(callLibrary(folder), 0);
   const std::string plainReport = withoutDateLine(testing::readLines(folder.file("project.bko")));

@@ -8,7 +8,9 @@ std::string fixturePath(const std::string& name) {
   return std::string(BORMEK_SOURCE_DIR) + "/tests/fixtures/" + name;
 }
 
-std::string binDir() { return BORMEK_BIN_DIR; }
+std::string binDir() {
+  return BORMEK_BIN_DIR;
+}
 
 EngineResult runEngineOn(const TestFolder& folder, const std::string& projectText) {
   folder.write("project.bkd", projectText);

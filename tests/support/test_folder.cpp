@@ -31,17 +31,21 @@ void TestFolder::write(const std::string& name, const std::string& text) const {
 void TestFolder::writeRunControl(const std::string& projectBase,
                                  const std::string& versionLabel) const {
   const std::string base = (path_ / projectBase).string();
-  write("names.dat", crlf({versionLabel, "1", base + ".bkd", base + ".bko", base + ".bkp",
-                           base + ".bkr"}));
+  write("names.dat",
+        crlf({versionLabel, "1", base + ".bkd", base + ".bko", base + ".bkp", base + ".bkr"}));
 }
 
-bool TestFolder::exists(const std::string& name) const { return fs::exists(path_ / name); }
+bool TestFolder::exists(const std::string& name) const {
+  return fs::exists(path_ / name);
+}
 
 InFolder::InFolder(const fs::path& folder) : previous_(fs::current_path()) {
   fs::current_path(folder);
 }
 
-InFolder::~InFolder() { fs::current_path(previous_); }
+InFolder::~InFolder() {
+  fs::current_path(previous_);
+}
 
 std::vector<std::string> readLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -57,7 +57,9 @@ Values lrfdValues(const std::string& side, const std::string& tip) {
           {"LRFD RESISTANCE FACTOR (TIP RESISTANCE)", tip}};
 }
 
-void append(Lines& lines, const Lines& more) { lines.insert(lines.end(), more.begin(), more.end()); }
+void append(Lines& lines, const Lines& more) {
+  lines.insert(lines.end(), more.begin(), more.end());
+}
 
 // English labels of the soil value run: c, phi, N, gamma, maxS, depth.
 Values soilRunEnglish(const std::string& c, const std::string& phi, const std::string& n,
@@ -101,8 +103,8 @@ Values strongRockEnglish(const std::string& socket, const std::string& spacing,
 
 Values strongRockSi(const std::string& socket, const std::string& spacing,
                     const std::string& thickness, const std::string& rock,
-                    const std::string& concrete, const std::string& modulus,
-                    const std::string& rqd, const std::string& depth) {
+                    const std::string& concrete, const std::string& modulus, const std::string& rqd,
+                    const std::string& depth) {
   return {{"DIAMETER OF SOCKET,M", socket},
           {"SPACING OF DISCONTINUITIES,M", spacing},
           {"THICKNESS OF INDIVIDUAL DISCONTINUITIES,M", thickness},
@@ -122,45 +124,28 @@ void expectLines(const Lines& actual, const Lines& expected) {
 
 // English, LRFD, uplift, design load; DSTART = 4 ft.
 Lines englishLrfdEcho() {
-  Lines echo = {kBlanks5 + padded("All nine soil types, English units, LRFD, uplift, design load", 72),
-                "",
-                "",
-                "     TOTAL LOAD =     250.0 TONS",
-                "     ------------",
-                "",
-                "",
-                "     REDUCTION FACTOR APPLIED FOR UPLIFT FRICTION = 0.750",
-                "     ----------------------------------------------",
-                "",
-                "",
-                "     NUMBER OF LAYERS =    9",
-                "     ------------------",
-                "",
-                "",
-                "     WATER TABLE DEPTH =       8.0 FT.",
-                "     -------------------",
-                "",
-                "",
-                // LRFD: no factors of safety.
-                "",
-                "",
-                "     SOIL INFORMATION",
-                "     ---------------",
-                ""};
+  Lines echo = {
+      kBlanks5 + padded("All nine soil types, English units, LRFD, uplift, design load", 72), "",
+      "", "     TOTAL LOAD =     250.0 TONS", "     ------------", "", "",
+      "     REDUCTION FACTOR APPLIED FOR UPLIFT FRICTION = 0.750",
+      "     ----------------------------------------------", "", "", "     NUMBER OF LAYERS =    9",
+      "     ------------------", "", "", "     WATER TABLE DEPTH =       8.0 FT.",
+      "     -------------------", "", "",
+      // LRFD: no factors of safety.
+      "", "", "     SOIL INFORMATION", "     ---------------", ""};
   // Clay without alpha or Nc: alpha 0.55 for c/pa = 3000/2116.8 = 1.417;
   // 0.55 - 0.1 (1.9992 - 1.5) = 0.500 for c = 4232 psf. Nc = 6 (1 + 0.2 z / 4):
   // 6.0 at 0 ft, 7.8 at 6 ft.
-  append(echo, layerBlock(
-                   "     LAYER NO 1----CLAY", 50,
-                   prefixed({{"STRENGTH REDUCTION FACTOR-ALPHA", "0.550E+00"},
-                             {"END BEARING COEFFICIENT-Nc", "0.600E+01"}},
-                            soilRunEnglish("0.300E+04", "0.000E+00", "0.800E+01", "0.120E+03",
-                                           "0.100E+11", "0.000E+00")),
-                   prefixed({{"STRENGTH REDUCTION FACTOR-ALPHA", "0.500E+00"},
-                             {"END BEARING COEFFICIENT-Nc", "0.780E+01"}},
-                            soilRunEnglish("0.423E+04", "0.000E+00", "0.100E+02", "0.122E+03",
-                                           "0.100E+11", "0.600E+01")),
-                   lrfdValues("0.450E+00", "0.400E+00")));
+  append(echo, layerBlock("     LAYER NO 1----CLAY", 50,
+                          prefixed({{"STRENGTH REDUCTION FACTOR-ALPHA", "0.550E+00"},
+                                    {"END BEARING COEFFICIENT-Nc", "0.600E+01"}},
+                                   soilRunEnglish("0.300E+04", "0.000E+00", "0.800E+01",
+                                                  "0.120E+03", "0.100E+11", "0.000E+00")),
+                          prefixed({{"STRENGTH REDUCTION FACTOR-ALPHA", "0.500E+00"},
+                                    {"END BEARING COEFFICIENT-Nc", "0.780E+01"}},
+                                   soilRunEnglish("0.423E+04", "0.000E+00", "0.100E+02",
+                                                  "0.122E+03", "0.100E+11", "0.600E+01")),
+                          lrfdValues("0.450E+00", "0.400E+00")));
   // Sand, beta method, no beta: (1.5 - 0.135 sqrt 6) x 10/15 = 0.780 at the
   // top (N = 10); 1.5 - 0.135 x 5 = 0.825 at 25 ft.
   append(echo, layerBlock("     LAYER NO 2----SAND", 50,
@@ -173,14 +158,14 @@ Lines englishLrfdEcho() {
                           lrfdValues("0.550E+00", "0.500E+00")));
   const Values shaleCoefficients = {{"STRENGTH REDUCTION FACTOR-ALPHA", "0.600E+00"},
                                     {"END BEARING COEFFICIENT-Nc", "0.500E+01"}};
-  append(echo, layerBlock("     LAYER NO 3----CLAY SHALE", 50,
-                          prefixed(shaleCoefficients,
-                                   soilRunEnglish("0.600E+04", "0.000E+00", "0.300E+02",
-                                                  "0.125E+03", "0.200E+04", "0.250E+02")),
-                          prefixed(shaleCoefficients,
-                                   soilRunEnglish("0.600E+04", "0.000E+00", "0.300E+02",
-                                                  "0.125E+03", "0.200E+04", "0.300E+02")),
-                          lrfdValues("0.500E+00", "0.450E+00")));
+  append(
+      echo,
+      layerBlock("     LAYER NO 3----CLAY SHALE", 50,
+                 prefixed(shaleCoefficients, soilRunEnglish("0.600E+04", "0.000E+00", "0.300E+02",
+                                                            "0.125E+03", "0.200E+04", "0.250E+02")),
+                 prefixed(shaleCoefficients, soilRunEnglish("0.600E+04", "0.000E+00", "0.300E+02",
+                                                            "0.125E+03", "0.200E+04", "0.300E+02")),
+                 lrfdValues("0.500E+00", "0.450E+00")));
   append(echo, layerBlock("    LAYER NO  4----STRONG ROCK", 51,
                           strongRockEnglish("0.300E+01", "0.100E+01", "0.000E+00", "0.144E+06",
                                             "0.576E+06", "0.100E+07", "0.900E+02", "0.300E+02"),
@@ -195,10 +180,9 @@ Lines englishLrfdEcho() {
                   {"MAXIMUM LOAD TRANSFER FOR SOIL, LB/SQ FT", "0.100E+11"},
                   {"DEPTH, FT", depth}};
   };
-  append(echo, layerBlock("    LAYER NO  5----DECOMPOSED ROCK", 50,
-                          decomposed("0.000E+00", "0.350E+02"),
-                          decomposed("0.200E+05", "0.450E+02"),
-                          lrfdValues("0.600E+00", "0.550E+00")));
+  append(echo,
+         layerBlock("    LAYER NO  5----DECOMPOSED ROCK", 50, decomposed("0.000E+00", "0.350E+02"),
+                    decomposed("0.200E+05", "0.450E+02"), lrfdValues("0.600E+00", "0.550E+00")));
   const auto weak = [](const std::string& depth) {
     return Values{{"DIAMETER OF SOCKET, FT", "0.300E+01"},
                   {"SLUMP OF CONCRETE, IN", "0.700E+01"},
@@ -208,8 +192,8 @@ Lines englishLrfdEcho() {
                   {"ROCK QUALITY DESIGNATION (RQD) %", "0.700E+02"},
                   {"DEPTH, FT", depth}};
   };
-  append(echo, layerBlock("    LAYER NO  6----WEAK ROCK", 51, weak("0.450E+02"),
-                          weak("0.550E+02"), lrfdValues("0.550E+00", "0.500E+00")));
+  append(echo, layerBlock("    LAYER NO  6----WEAK ROCK", 51, weak("0.450E+02"), weak("0.550E+02"),
+                          lrfdValues("0.550E+00", "0.500E+00")));
   append(echo, layerBlock("    LAYER NO  7----STRONG ROCK", 51,
                           strongRockEnglish("0.250E+01", "0.200E+01", "0.100E-01", "0.432E+05",
                                             "0.576E+06", "0.200E+07", "0.100E+03", "0.550E+02"),
@@ -317,9 +301,9 @@ Lines siAsdEcho() {
                   {"MAXIMUM LOAD TRANSFER FOR SOIL, KN/SQ M", noLimit},
                   {"DEPTH, M", depth}};
   };
-  append(echo, layerBlock("    LAYER NO  5----DECOMPOSED ROCK", 50,
-                          decomposed("0.000E+00", "0.120E+02"),
-                          decomposed("0.100E+06", "0.150E+02")));
+  append(echo,
+         layerBlock("    LAYER NO  5----DECOMPOSED ROCK", 50, decomposed("0.000E+00", "0.120E+02"),
+                    decomposed("0.100E+06", "0.150E+02")));
   const auto weak = [](const std::string& depth) {
     return Values{{"DIAMETER OF SOCKET, M", "0.100E+01"},
                   {"SLUMP OF CONCRETE, M", "0.175E+00"},
@@ -329,8 +313,8 @@ Lines siAsdEcho() {
                   {"ROCK QUALITY DESIGNATION (RQD) %", "0.600E+02"},
                   {"DEPTH, M", depth}};
   };
-  append(echo, layerBlock("    LAYER NO  6----WEAK ROCK", 51, weak("0.150E+02"),
-                          weak("0.180E+02")));
+  append(echo,
+         layerBlock("    LAYER NO  6----WEAK ROCK", 51, weak("0.150E+02"), weak("0.180E+02")));
   append(echo, layerBlock("    LAYER NO  7----STRONG ROCK", 51,
                           strongRockSi("0.120E+01", "0.100E+01", "0.100E-02", "0.200E+05",
                                        "0.300E+05", "0.800E+07", "0.950E+02", "0.180E+02"),
@@ -365,8 +349,8 @@ TEST(EchoLayout, EnglishLrfdUpliftProjectWithEverySoilType) {
 
 TEST(EchoLayout, SiAsdProjectWithEverySoilTypeShowsValuesBackInSi) {
   testing::TestFolder folder;
-  const auto result = testing::runEngineOn(
-      folder, testing::readText(testing::fixturePath("all_types_si_asd.bkd")));
+  const auto result =
+      testing::runEngineOn(folder, testing::readText(testing::fixturePath("all_types_si_asd.bkd")));
   EXPECT_EQ(result.status, 0);
   expectLines(testing::afterHead(result.report), siAsdEcho());
   // The proposed-depth warning goes to the run notes as well.

@@ -54,7 +54,8 @@ TEST(ReportHead, LaysOutBannerFileNamesAndDateLineByLine) {
   EXPECT_EQ(head[13], "     Path to file locations      : C:\\");  // drive root
   EXPECT_EQ(head[14], "     Name of input data file     : pier.bkd");
   EXPECT_EQ(head[15], "     Name of output file         : pier.bko");
-  EXPECT_EQ(head[16], "     Name of plot output file    : pier.bkpl");  // extension cut to 5 with the dot
+  EXPECT_EQ(head[16],
+            "     Name of plot output file    : pier.bkpl");  // extension cut to 5 with the dot
   EXPECT_EQ(head[17], "     Name of runtime file        : pier.bkr");
   EXPECT_EQ(head[18], "");
   EXPECT_EQ(head[19], "");

@@ -10,9 +10,8 @@ namespace {
 TEST(RunControl, ReadsTheSixLinesWithTheirFieldLengths) {
   testing::TestFolder folder;
   const std::string longPath = "/" + std::string(300, 'p');
-  folder.write("names.dat",
-               testing::crlf({"2012.7.8-beta-long", "  42 ", "/jobs/a.bkd  ", "/jobs/a.bko",
-                              "/jobs/a.bkp", longPath}));
+  folder.write("names.dat", testing::crlf({"2012.7.8-beta-long", "  42 ", "/jobs/a.bkd  ",
+                                           "/jobs/a.bko", "/jobs/a.bkp", longPath}));
   std::string problem;
   const auto control = readRunControl(folder.file("names.dat"), problem);
   ASSERT_TRUE(control.has_value()) << problem;
@@ -41,7 +40,8 @@ TEST(RunControl, MissingOrMalformedFilesNameTheLine) {
       {{"2012.7.8", "1", "a.bkd", "a.bko"}, "LINE 5: THE PLOT FILE PATH IS MISSING"},
       {{"2012.7.8", "one", "a.bkd", "a.bko", "a.bkp", "a.bkr"},
        "LINE 2, ITEM 1: THE INSTALLATION NUMBER"},
-      {{"2012.7.8", "1", "a.bkd", "   ", "a.bkp", "a.bkr"}, "LINE 4: THE REPORT FILE PATH IS EMPTY"},
+      {{"2012.7.8", "1", "a.bkd", "   ", "a.bkp", "a.bkr"},
+       "LINE 4: THE REPORT FILE PATH IS EMPTY"},
   };
   for (const Case& c : cases) {
     testing::TestFolder folder;

@@ -42,7 +42,8 @@ std::string oneSandLayer(const std::string& shaftLine, const std::string& countL
 }
 
 TEST(InputReader, ValuesLandInTheirFieldsAndTheBottomLrfdFactorsAreKept) {
-  const Read read = readProject(testing::readText(testing::fixturePath("all_types_english_lrfd.bkd")));
+  const Read read =
+      readProject(testing::readText(testing::fixturePath("all_types_english_lrfd.bkd")));
   const RunSettings& s = read.data.settings;
   EXPECT_EQ(read.data.entryCount, 10);
   EXPECT_EQ(s.designControl, kDesignLoadGiven);

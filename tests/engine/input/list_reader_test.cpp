@@ -28,7 +28,8 @@ TEST(ListReader, ARecordContinuesOnFollowingLinesAndSkipsTheRestOfItsLastLine) {
 
 TEST(ListReader, AcceptsBlanksTabsCommasAndFortranNumberForms) {
   testing::TestFolder folder;
-  ListReader reader = readerOver(folder, "Title line, kept whole \n1E-6,\t1.5e+3  +2.  .5 2.5D0 -7\n");
+  ListReader reader =
+      readerOver(folder, "Title line, kept whole \n1E-6,\t1.5e+3  +2.  .5 2.5D0 -7\n");
   EXPECT_EQ(reader.readLine("TITLE"), "Title line, kept whole ");
   reader.beginRecord();
   EXPECT_EQ(reader.readReal("A"), 1e-6f);

@@ -77,19 +77,19 @@ TEST(FortranFormat, TextFieldsAreCutOrPaddedAndRecordsChainFields) {
 
 // Values and descriptors compared with gfortran's own formatted output.
 const float kCompareValues[] = {
-    0.0f,    -0.0f,     2.5f,       -2.5f,   0.125f,   0.375f,    0.0005f,     0.0015f,
-    0.0025f, -0.001f,   1e-30f,     3.4e38f, 99999.95f, 9.9995f,  0.9995f,     1e10f,
-    123.456f, -123.456f, 0.05f,     60.0f,   1e-5f,    4232.0f,   12345678.0f, 0.1f,
-    -0.1f,   7.5e-3f,   -7.5e-3f,   1.0f,    -1.0f,    333.3333f, 0.045f,      999.95f};
+    0.0f,     -0.0f,     2.5f,     -2.5f,   0.125f,    0.375f,    0.0005f,     0.0015f,
+    0.0025f,  -0.001f,   1e-30f,   3.4e38f, 99999.95f, 9.9995f,   0.9995f,     1e10f,
+    123.456f, -123.456f, 0.05f,    60.0f,   1e-5f,     4232.0f,   12345678.0f, 0.1f,
+    -0.1f,    7.5e-3f,   -7.5e-3f, 1.0f,    -1.0f,     333.3333f, 0.045f,      999.95f};
 
 struct Descriptor {
   char kind;
   int w;
   int d;
 };
-const Descriptor kCompareDescriptors[] = {{'F', 5, 2},  {'F', 3, 2},  {'F', 10, 1}, {'F', 6, 3},
-                                          {'F', 5, 0},  {'F', 4, 1},  {'E', 10, 3}, {'E', 9, 3},
-                                          {'E', 8, 3},  {'E', 9, 2},  {'E', 12, 5}};
+const Descriptor kCompareDescriptors[] = {{'F', 5, 2}, {'F', 3, 2}, {'F', 10, 1}, {'F', 6, 3},
+                                          {'F', 5, 0}, {'F', 4, 1}, {'E', 10, 3}, {'E', 9, 3},
+                                          {'E', 8, 3}, {'E', 9, 2}, {'E', 12, 5}};
 const long long kCompareIntegers[] = {0, -1, 12345, -12345, 123456, 2147483647, -2147483647};
 
 std::string descriptorText(const Descriptor& d) {
