@@ -8,6 +8,8 @@
 namespace bormek {
 namespace {
 
+constexpr float kRightAngleDeg = 90.0f;
+
 // Where one value of a layer line goes.
 enum class Slot { kEnds, kLrfdSide, kLrfdTip, kInterfaceCondition };
 
@@ -208,6 +210,11 @@ void readControlLines(ListReader& reader, RunSettings& s) {
     throw InputError(reader.path(), controlLine, 1,
                      "THE DESIGN CONTROL MUST BE 1 (DESIGN LOAD) OR 2 (SHAFT LENGTH)");
   }
+  // The result table of a given shaft length is stepped by the increment.
+  if (s.designControl == kShaftLengthGiven && !(s.outputIncrement > 0.0f)) {
+    throw InputError(reader.path(), controlLine, 4,
+                     "THE OUTPUT INCREMENT MUST BE GREATER THAN ZERO");
+  }
 }
 
 void readShaftLine(ListReader& reader, RunSettings& s) {
@@ -229,6 +236,12 @@ void readShaftLine(ListReader& reader, RunSettings& s) {
     throw InputError(reader.path(), line, 7,
                      "THE ELASTIC MODULUS OF THE SHAFT MUST BE GREATER THAN ZERO");
   }
+  // The bell height divides by the tangent of the bell angle.
+  const bool belled = static_cast<int>(s.ratio) != 0 && s.ratio != 1.0f;
+  if (belled && !(s.bellAngle > 0.0f && s.bellAngle < kRightAngleDeg)) {
+    throw InputError(reader.path(), line, 4,
+                     "THE BELL ANGLE MUST LIE BETWEEN 0 AND 90 DEGREES FOR A BELLED SHAFT");
+  }
 }
 
 void readLayerCountLine(ListReader& reader, RunSettings& s) {
@@ -239,6 +252,15 @@ void readLayerCountLine(ListReader& reader, RunSettings& s) {
   s.designValue = reader.readReal("DESIGN LOAD OR SHAFT LENGTH");
   s.fsSide = reader.readReal("FACTOR OF SAFETY FOR SIDE FRICTION");
   s.fsBase = reader.readReal("FACTOR OF SAFETY FOR BASE CAPACITY");
+  // The allowable loads divide by the factors of safety.
+  if (!(s.fsSide > 0.0f)) {
+    throw InputError(reader.path(), line, 4,
+                     "THE FACTOR OF SAFETY FOR SIDE FRICTION MUST BE GREATER THAN ZERO");
+  }
+  if (!(s.fsBase > 0.0f)) {
+    throw InputError(reader.path(), line, 5,
+                     "THE FACTOR OF SAFETY FOR BASE CAPACITY MUST BE GREATER THAN ZERO");
+  }
   if (s.layersRead < 1 || s.layersRead > kMaxFileLayers) {
     throw InputError(reader.path(), line, 1,
                      "THE NUMBER OF LAYERS MUST BE 1 TO " + std::to_string(kMaxFileLayers) +

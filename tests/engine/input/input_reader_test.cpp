@@ -50,7 +50,7 @@ TEST(InputReader, ValuesLandInTheirFieldsAndTheBottomLrfdFactorsAreKept) {
   EXPECT_EQ(s.loadingType, kUplift);
   EXPECT_FLOAT_EQ(s.upliftReduction, 0.75f);
   EXPECT_EQ(s.designMethod, kLrfd);
-  EXPECT_FLOAT_EQ(s.designLoad, 250.0f);
+  EXPECT_FLOAT_EQ(s.designLoad, 100.0f);
   EXPECT_EQ(s.proposedDepth, 0.0f);
   EXPECT_FLOAT_EQ(s.ecInput, 4000000.0f);
 

@@ -1,0 +1,259 @@
+#include "capacity/depth_walk.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "capacity/friction_angle.h"
+#include "capacity/soil_side_rules.h"
+#include "capacity/soil_tip_rules.h"
+#include "input/unit_constants.h"
+#include "output/capacity_report.h"
+
+namespace bormek {
+namespace {
+
+constexpr float kGivenThreshold = 1e-5f;
+constexpr float kMinimumCumulativeSideTons = 1e-10f;
+constexpr float kMinimumTotalUnitWeightPcf = 50.0f;
+constexpr float kMissingSandDataThreshold = 0.001f;
+constexpr float kDefaultBetaMinimumBlows = 25.0f;
+constexpr float kFixedEndBearingThreshold = -1e-6f;  // tsf; below it |value| is the end bearing
+constexpr float kSideLimitThreshold = 1e-4f;         // tsf; above it the limit caps f
+constexpr float kSandEndBearingReductions = 1.0f;
+
+float at(const EndValues& ends, float fraction) {
+  return ends.top + (ends.bottom - ends.top) * fraction;
+}
+
+// Position of a depth within a layer, 0 at its top and 1 at its bottom.
+float fractionAt(const Layer& layer, float depthFt) {
+  const float thickness = layer.bottomDepth - layer.topDepth;
+  if (!(thickness > 0.0f)) {
+    return 0.0f;
+  }
+  return std::clamp((depthFt - layer.topDepth) / thickness, 0.0f, 1.0f);
+}
+
+bool isStrongRock(int type) { return type == kStrongRockEither || type == kStrongRockBoth; }
+
+// Effective vertical stress (psf) of the parts of the layers above TOPLENG,
+// where no slices are walked.
+float stressAboveTopLength(const InputData& data) {
+  const RunSettings& s = data.settings;
+  float stress = 0.0f;
+  for (int k = 1; k < data.entryCount; ++k) {
+    const Layer& layer = data.layers[static_cast<std::size_t>(k)];
+    const float lower = std::min(layer.bottomDepth, s.topLength);
+    if (!(lower > layer.topDepth)) {
+      continue;
+    }
+    const float height = lower - layer.topDepth;
+    const float meanUnitWeight =
+        (layer.unitWeight.top + at(layer.unitWeight, fractionAt(layer, lower))) / 2.0f;
+    const float submerged = std::max(0.0f, lower - std::max(layer.topDepth, s.waterTableDepth));
+    stress += meanUnitWeight * height - kWaterUnitWeightPcf * submerged;
+  }
+  return stress;
+}
+
+struct Slice {
+  const Layer* layer = nullptr;
+  float depth = 0.0f;     // z, the slice bottom (ft)
+  float fraction = 0.0f;  // position in the layer
+  float stressBottom = 0.0f;  // sigma-v' at z (psf)
+  float stressMiddle = 0.0f;  // sigma-v' at z - 0.5 ft, for the beta rules
+};
+
+struct SliceResult {
+  float coefficient = 0.0f;
+  float unitSide = 0.0f;  // tsf
+  float base = 0.0f;      // tons
+};
+
+void checkSoilData(const Slice& slice, float blowCount, float frictionAngle, float cohesion,
+                   float unitWeight, RunOutput& out) {
+  const int type = slice.layer->type;
+  if (type == kClay && cohesion < kGivenThreshold) {
+    writeClayBlowCountWarning(out);
+  }
+  const bool weighed = type == kSand || type == kClay || type == kClayShale || type == kDecomposedRock;
+  if (weighed && unitWeight < kMinimumTotalUnitWeightPcf) {
+    writeUnitWeightError(out);
+  }
+  if (type == kSand && blowCount < kMissingSandDataThreshold &&
+      frictionAngle < kMissingSandDataThreshold) {
+    writeSandDataError(out);
+  }
+  if ((type == kGravellySand || type == kGravel) && slice.layer->defaultCoefficient &&
+      blowCount <= kDefaultBetaMinimumBlows) {
+    writeGravelBlowCountWarning(out);
+  }
+}
+
+float soilTipTons(const Slice& slice, const InputData& data, const ShaftGeometry& g,
+                  float blowCount, float frictionAngle, float cohesion) {
+  const Layer& layer = *slice.layer;
+  if (layer.type == kClay || layer.type == kClayShale) {
+    CohesiveTipInput tip;
+    tip.soilType = layer.type;
+    tip.cohesionPsf = cohesion;
+    tip.cohesionGiven = layer.cohesion.top > kGivenThreshold || layer.cohesion.bottom > kGivenThreshold;
+    tip.blowCount = blowCount;
+    const bool ncGiven = layer.nc.top > kGivenThreshold && layer.nc.bottom > kGivenThreshold;
+    tip.bearingFactor = ncGiven ? at(layer.nc, slice.fraction) : 0.0f;
+    tip.depthFt = slice.depth;
+    tip.baseDiameterFt = g.baseDiameter;
+    tip.baseAreaSqFt = g.baseArea;
+    return cohesiveTipTons(tip);
+  }
+  GranularTipInput tip;
+  tip.blowCount = blowCount;
+  tip.frictionAngleDeg = frictionAngle;
+  tip.bottomFrictionAngle = layer.frictionAngle.bottom;
+  tip.depthFt = slice.depth;
+  tip.baseDiameterFt = g.baseDiameter;
+  tip.baseAreaSqFt = g.baseArea;
+  tip.sizeAndEmbedmentReductions =
+      static_cast<float>(data.settings.sandEndBearingOption) == kSandEndBearingReductions;
+  return granularTipTons(tip);
+}
+
+// Side and base of a slice in soil; rock and geomaterial layers give none.
+SliceResult evaluateSoilSlice(const Slice& slice, const InputData& data, const ShaftGeometry& g,
+                              RunOutput& out) {
+  const Layer& layer = *slice.layer;
+  const RunSettings& s = data.settings;
+  const SideMethod method = sideMethodOf(layer);
+  SliceResult result;
+  if (method == SideMethod::kNone) {
+    if (layer.type == kDecomposedRock) {
+      checkSoilData(slice, 0.0f, 0.0f, 0.0f, at(layer.unitWeight, slice.fraction), out);
+    }
+    return result;
+  }
+  const float blowCount = at(layer.blowCount, slice.fraction);
+  float frictionAngle = at(layer.frictionAngle, slice.fraction);
+  const float cohesion = at(layer.cohesion, slice.fraction);
+  checkSoilData(slice, blowCount, frictionAngle, cohesion, at(layer.unitWeight, slice.fraction),
+                out);
+  result.coefficient = sliceCoefficient(layer, slice.fraction, slice.depth, blowCount);
+
+  // Sand given no friction angle takes it from N; the tip rule then uses
+  // the same working angle.
+  if (layer.type == kSand && frictionAngle < kGivenThreshold) {
+    frictionAngle = frictionAngleFromBlowCount(blowCount, slice.stressBottom);
+  }
+  float strengthCohesion = cohesion;
+  if ((layer.type == kClay || layer.type == kClayShale) && cohesion < kGivenThreshold) {
+    strengthCohesion = cohesionFromBlowCount(layer.type, blowCount);
+  }
+  const bool uplift = s.loadingType == kUplift;
+  if (method == SideMethod::kBeta) {
+    result.unitSide = betaSideTsf(layer.type, result.coefficient, slice.stressMiddle);
+    if (uplift) {
+      result.unitSide *= s.upliftReduction;
+    }
+  } else {
+    float strength = shearStrengthPsf(slice.stressBottom, frictionAngle, strengthCohesion);
+    if (uplift) {
+      strength *= s.upliftReduction * (s.ratio > 1.0f ? s.ratio : 1.0f);
+    }
+    result.unitSide = result.coefficient * strength / kPoundsPerTon;
+  }
+  result.base = soilTipTons(slice, data, g, blowCount, frictionAngle, cohesion);
+  return result;
+}
+
+// The layer's side limit and end-bearing limit, and no base in uplift.
+void applyLimits(const Slice& slice, const InputData& data, const ShaftGeometry& g,
+                 SliceResult& result) {
+  const Layer& layer = *slice.layer;
+  const float maxSide = at(layer.maxSide, slice.fraction) / kPoundsPerTon;
+  if (maxSide > kSideLimitThreshold && result.unitSide > maxSide) {
+    result.unitSide = maxSide;
+  }
+  const float maxBase = at(layer.maxBase, slice.fraction) / kPoundsPerTon;
+  if (maxBase < kFixedEndBearingThreshold) {
+    result.base = std::fabs(maxBase) * g.baseArea;
+  } else if (maxBase < result.base / g.baseArea) {
+    result.base = maxBase * g.baseArea;
+  }
+  if (data.settings.loadingType == kUplift) {
+    result.base = 0.0f;
+  }
+}
+
+}  // namespace
+
+void roundWalkedLayerBottoms(InputData& data) {
+  for (int k = 1; k < data.entryCount; ++k) {
+    Layer& layer = data.layers[static_cast<std::size_t>(k)];
+    if (layer.bottomDepth > data.settings.topLength) {
+      layer.bottomDepth = std::floor(layer.bottomDepth + 0.5f);
+    }
+  }
+}
+
+WalkResult walkProfile(const InputData& data, const ShaftGeometry& g, TipArrays& tips,
+                       RunOutput& out) {
+  const RunSettings& s = data.settings;
+  tips = TipArrays{};
+  WalkResult walk;
+  float stress = stressAboveTopLength(data);
+  float cumulativeSide = 0.0f;
+  float cumulativeFactored = 0.0f;
+  bool walkedBefore = false;
+  float previousEnd = 0.0f;
+  for (int k = 1; k < data.entryCount && !walk.tipsBeyondCapacity; ++k) {
+    const Layer& layer = data.layers[static_cast<std::size_t>(k)];
+    if (!(layer.bottomDepth > s.topLength)) {
+      continue;
+    }
+    // Each foot is walked once: a layer starts where the walk above ended.
+    const float start = std::max(walkedBefore ? previousEnd : layer.topDepth, s.topLength);
+    const int first = static_cast<int>(start) + 1;
+    const int last = static_cast<int>(layer.bottomDepth);
+    for (int z = first; z <= last; ++z) {
+      Slice slice;
+      slice.layer = &layer;
+      slice.depth = static_cast<float>(z);
+      slice.fraction = fractionAt(layer, slice.depth);
+      const float unitWeight = at(layer.unitWeight, slice.fraction);
+      const float weight = s.waterTableDepth < slice.depth ? unitWeight - kWaterUnitWeightPcf
+                                                          : unitWeight;
+      stress += weight;
+      slice.stressBottom = stress;
+      slice.stressMiddle = stress - weight * 0.5f;
+
+      const int tip = static_cast<int>(std::lround(slice.depth + s.bottomLength + g.bellHeight));
+      if (tip >= kMaxTipDepths) {
+        walk.tipsBeyondCapacity = true;
+        break;
+      }
+      SliceResult result = evaluateSoilSlice(slice, data, g, out);
+      applyLimits(slice, data, g, result);
+      if (result.coefficient > 0.0f) {
+        const float increment = result.unitSide * g.perimeter;
+        cumulativeSide += increment;
+        cumulativeFactored += increment * layer.lrfdSide;
+      }
+      cumulativeSide = std::max(cumulativeSide, kMinimumCumulativeSideTons);
+      const auto j = static_cast<std::size_t>(tip);
+      tips.side[j] = cumulativeSide;
+      tips.factoredSide[j] = cumulativeFactored;
+      tips.base[j] = result.base;
+      tips.unitSide[j] = result.unitSide;
+      tips.soilFlag[j] = isStrongRock(layer.type) ? 0.0f : 1.0f;
+      tips.length[j] = static_cast<float>(tip);
+      tips.volume[j] = (static_cast<float>(tip) - g.bellHeight) * g.stemArea /
+                           kCubicFeetPerCubicYard +
+                       g.underreamVolume;
+      tips.deepest = tip;
+    }
+    previousEnd = std::max(previousEnd, layer.bottomDepth);
+    walkedBefore = true;
+  }
+  return walk;
+}
+
+}  // namespace bormek
