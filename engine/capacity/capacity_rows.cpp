@@ -4,8 +4,8 @@
 
 namespace bormek {
 namespace {
-constexpr float kWeightPeak = 0.6f;       // weight one base diameter below the tip
-constexpr float kWeightRisingSpan = 0.5f; // r from 0 to 0.5 (one diameter)
+constexpr float kWeightPeak = 0.6f;        // weight one base diameter below the tip
+constexpr float kWeightRisingSpan = 0.5f;  // r from 0 to 0.5 (one diameter)
 constexpr float kWeightFallingSpan = 1.5f;
 constexpr float kWeightZoneEnd = 2.0f;
 constexpr float kSmallStemFt = 1.0f;  // below it the base is not averaged

@@ -34,7 +34,9 @@ float fractionAt(const Layer& layer, float depthFt) {
   return std::clamp((depthFt - layer.topDepth) / thickness, 0.0f, 1.0f);
 }
 
-bool isStrongRock(int type) { return type == kStrongRockEither || type == kStrongRockBoth; }
+bool isStrongRock(int type) {
+  return type == kStrongRockEither || type == kStrongRockBoth;
+}
 
 // Effective vertical stress (psf) of the parts of the layers above TOPLENG,
 // where no slices are walked.
@@ -58,8 +60,8 @@ float stressAboveTopLength(const InputData& data) {
 
 struct Slice {
   const Layer* layer = nullptr;
-  float depth = 0.0f;     // z, the slice bottom (ft)
-  float fraction = 0.0f;  // position in the layer
+  float depth = 0.0f;         // z, the slice bottom (ft)
+  float fraction = 0.0f;      // position in the layer
   float stressBottom = 0.0f;  // sigma-v' at z (psf)
   float stressMiddle = 0.0f;  // sigma-v' at z - 0.5 ft, for the beta rules
 };
@@ -76,7 +78,8 @@ void checkSoilData(const Slice& slice, float blowCount, float frictionAngle, flo
   if (type == kClay && cohesion < kGivenThreshold) {
     writeClayBlowCountWarning(out);
   }
-  const bool weighed = type == kSand || type == kClay || type == kClayShale || type == kDecomposedRock;
+  const bool weighed =
+      type == kSand || type == kClay || type == kClayShale || type == kDecomposedRock;
   if (weighed && unitWeight < kMinimumTotalUnitWeightPcf) {
     writeUnitWeightError(out);
   }
@@ -97,7 +100,8 @@ float soilTipTons(const Slice& slice, const InputData& data, const ShaftGeometry
     CohesiveTipInput tip;
     tip.soilType = layer.type;
     tip.cohesionPsf = cohesion;
-    tip.cohesionGiven = layer.cohesion.top > kGivenThreshold || layer.cohesion.bottom > kGivenThreshold;
+    tip.cohesionGiven =
+        layer.cohesion.top > kGivenThreshold || layer.cohesion.bottom > kGivenThreshold;
     tip.blowCount = blowCount;
     const bool ncGiven = layer.nc.top > kGivenThreshold && layer.nc.bottom > kGivenThreshold;
     tip.bearingFactor = ncGiven ? at(layer.nc, slice.fraction) : 0.0f;
@@ -219,8 +223,8 @@ WalkResult walkProfile(const InputData& data, const ShaftGeometry& g, TipArrays&
       slice.depth = static_cast<float>(z);
       slice.fraction = fractionAt(layer, slice.depth);
       const float unitWeight = at(layer.unitWeight, slice.fraction);
-      const float weight = s.waterTableDepth < slice.depth ? unitWeight - kWaterUnitWeightPcf
-                                                          : unitWeight;
+      const float weight =
+          s.waterTableDepth < slice.depth ? unitWeight - kWaterUnitWeightPcf : unitWeight;
       stress += weight;
       slice.stressBottom = stress;
       slice.stressMiddle = stress - weight * 0.5f;
@@ -245,9 +249,9 @@ WalkResult walkProfile(const InputData& data, const ShaftGeometry& g, TipArrays&
       tips.unitSide[j] = result.unitSide;
       tips.soilFlag[j] = isStrongRock(layer.type) ? 0.0f : 1.0f;
       tips.length[j] = static_cast<float>(tip);
-      tips.volume[j] = (static_cast<float>(tip) - g.bellHeight) * g.stemArea /
-                           kCubicFeetPerCubicYard +
-                       g.underreamVolume;
+      tips.volume[j] =
+          (static_cast<float>(tip) - g.bellHeight) * g.stemArea / kCubicFeetPerCubicYard +
+          g.underreamVolume;
       tips.deepest = tip;
     }
     previousEnd = std::max(previousEnd, layer.bottomDepth);

@@ -5,7 +5,9 @@ namespace {
 
 constexpr float kNoSideTons = 1e-5f;
 
-float lerp(float a, float b, float t) { return a + (b - a) * t; }
+float lerp(float a, float b, float t) {
+  return a + (b - a) * t;
+}
 
 CapacityRow lerpRow(const CapacityRow& a, const CapacityRow& b, float depthFt) {
   const float span = b.length - a.length;

@@ -10,8 +10,8 @@ namespace bormek {
 // Calls `write` with each interpolated row that belongs in the report: below
 // the zones without side friction and, in SI, not below the design depth.
 template <typename Write>
-void forEachIncrementRow(const RunSettings& settings, const ShaftGeometry& g,
-                         const RowTable& table, Write write);
+void forEachIncrementRow(const RunSettings& settings, const ShaftGeometry& g, const RowTable& table,
+                         Write write);
 
 // The row at length `depthFt`, interpolated between the rows around it; the
 // interval above the first row starts from a zero row at the surface.

@@ -12,7 +12,9 @@ constexpr float kSmallToeFt = 0.25f;
 constexpr float kSteelFraction = 0.01f;
 constexpr float kBaseZoneDiameters = 2.0f;
 
-float circleArea(float diameter) { return kShaftPi * diameter * diameter / 4.0f; }
+float circleArea(float diameter) {
+  return kShaftPi * diameter * diameter / 4.0f;
+}
 
 // A frustum from the stem to the base diameter plus the toe cylinder.
 float underreamVolumeYd3(const ShaftGeometry& g) {

@@ -11,8 +11,8 @@ namespace {
 constexpr float kGivenThreshold = 1e-5f;
 constexpr float kSandBetaMax = 1.2f;
 constexpr float kBetaSideCapTsf = 2.1f;
-constexpr float kClayTsfPerBlow = 0.1f;       // cu = N / 10 tsf
-constexpr float kShaleBlowsPerTsf = 53.0f;    // cu = N / 53 tsf
+constexpr float kClayTsfPerBlow = 0.1f;     // cu = N / 10 tsf
+constexpr float kShaleBlowsPerTsf = 53.0f;  // cu = N / 53 tsf
 
 float interpolated(const EndValues& ends, float fraction) {
   return ends.top + (ends.bottom - ends.top) * fraction;

@@ -6,12 +6,12 @@ namespace bormek {
 
 // Sand, gravelly sand and gravel.
 struct GranularTipInput {
-  float blowCount = 0.0f;          // N interpolated at the slice
-  float frictionAngleDeg = 0.0f;   // friction angle interpolated at the slice
-  float bottomFrictionAngle = 0.0f;  // the layer's bottom friction angle as input
-  float depthFt = 0.0f;            // z, the slice bottom
-  float baseDiameterFt = 0.0f;     // DB
-  float baseAreaSqFt = 0.0f;       // A = 3.142 DB^2 / 4
+  float blowCount = 0.0f;                   // N interpolated at the slice
+  float frictionAngleDeg = 0.0f;            // friction angle interpolated at the slice
+  float bottomFrictionAngle = 0.0f;         // the layer's bottom friction angle as input
+  float depthFt = 0.0f;                     // z, the slice bottom
+  float baseDiameterFt = 0.0f;              // DB
+  float baseAreaSqFt = 0.0f;                // A = 3.142 DB^2 / 4
   bool sizeAndEmbedmentReductions = false;  // end-bearing-in-sand option 1
 };
 
@@ -22,14 +22,14 @@ float granularTipTons(const GranularTipInput& input);
 
 // Clay and clay shale.
 struct CohesiveTipInput {
-  int soilType = 0;               // kClay or kClayShale
-  float cohesionPsf = 0.0f;       // c interpolated at the slice
-  bool cohesionGiven = false;     // the layer's top or bottom c exceeds 1e-5
-  float blowCount = 0.0f;         // N interpolated at the slice
-  float bearingFactor = 0.0f;     // Nc interpolated at the slice
-  float depthFt = 0.0f;           // z, the slice bottom
-  float baseDiameterFt = 0.0f;    // DB
-  float baseAreaSqFt = 0.0f;      // A
+  int soilType = 0;             // kClay or kClayShale
+  float cohesionPsf = 0.0f;     // c interpolated at the slice
+  bool cohesionGiven = false;   // the layer's top or bottom c exceeds 1e-5
+  float blowCount = 0.0f;       // N interpolated at the slice
+  float bearingFactor = 0.0f;   // Nc interpolated at the slice
+  float depthFt = 0.0f;         // z, the slice bottom
+  float baseDiameterFt = 0.0f;  // DB
+  float baseAreaSqFt = 0.0f;    // A
 };
 
 // QB in tons: cu Nc (at most 40 tsf for clay) times A, reduced for bases

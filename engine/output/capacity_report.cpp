@@ -36,9 +36,15 @@ std::string geometryLine(const char* label, float value, const char* unit) {
 }
 
 // Report units: SI lengths in m, volumes in m³, forces in kN.
-float reportLength(float ft, bool si) { return si ? ft / kFeetPerMetre : ft; }
-float reportVolume(float yd3, bool si) { return si ? yd3 / kCubicYardsPerCubicMetre : yd3; }
-float reportForce(float tons, bool si) { return si ? tons / kTonsPerKilonewton : tons; }
+float reportLength(float ft, bool si) {
+  return si ? ft / kFeetPerMetre : ft;
+}
+float reportVolume(float yd3, bool si) {
+  return si ? yd3 / kCubicYardsPerCubicMetre : yd3;
+}
+float reportForce(float tons, bool si) {
+  return si ? tons / kTonsPerKilonewton : tons;
+}
 float reportForcePerVolume(float tonsPerYd3, bool si) {
   return si ? tonsPerYd3 / (kTonsPerKilonewton / kCubicYardsPerCubicMetre) : tonsPerYd3;
 }
@@ -148,12 +154,12 @@ void writeLegendAndHeads(RunOutput& out, const ReportStyle& style) {
 std::string rowLine(const CapacityRow& row, const ReportStyle& style) {
   const bool si = style.si;
   const int d = si ? 1 : 2;  // decimals of the volume and force columns
-  const float last4 = style.lrfd ? reportForce(row.factoredSide, si)
-                                 : reportForce(row.allowableBase, si);
-  const float last3 = style.lrfd ? reportForce(row.factoredBase, si)
-                                 : reportForce(row.allowable, si);
-  const float last = style.lrfd ? reportForce(row.factoredTotal, si)
-                                : reportForcePerVolume(row.perVolume, si);
+  const float last4 =
+      style.lrfd ? reportForce(row.factoredSide, si) : reportForce(row.allowableBase, si);
+  const float last3 =
+      style.lrfd ? reportForce(row.factoredBase, si) : reportForce(row.allowable, si);
+  const float last =
+      style.lrfd ? reportForce(row.factoredTotal, si) : reportForcePerVolume(row.perVolume, si);
   return Record()
       .X(1)
       .F(reportLength(row.length, si), 8, 1)
@@ -191,7 +197,9 @@ void writeSandDataError(RunOutput& out) {
 }
 
 void writeGravelBlowCountWarning(RunOutput& out) {
-  const Lines lines = {"", "", "*****************WARNING*********************",
+  const Lines lines = {"",
+                       "",
+                       "*****************WARNING*********************",
                        fmt::X(7) + "Blow counts should be greater than 25 for this criterion.",
                        fmt::X(7) + "Select other soil criteria and do not use this output data.",
                        ""};
@@ -226,35 +234,60 @@ void writeDesignDepthNotReached(RunOutput& out) {
 void writeMostEfficientShaft(RunOutput& out, const BestShaft& best, bool si) {
   Lines lines = {"", "", ""};
   if (si) {
-    lines.insert(lines.end(),
-                 {" THE MOST EFFICIENT SHAFT FOR THIS SOIL PROFILE  APPEARS TO BE THE FOLLOWING ONE:",
-                  "",
-                  Record().A(" DIAMETER OF STEM       = ").F(reportLength(best.stemDiameter, si), 5, 1).A(" M").str(),
-                  "",
-                  Record().A(" DIAMETER OF BASE       = ").F(reportLength(best.baseDiameter, si), 5, 1).A(" M").str(),
-                  "",
-                  Record().A(" ESTIMATED SHAFT LENGTH = ").F(reportLength(best.length, si), 5, 0).A(" M").str(),
-                  "",
-                  Record().A(" VOLUME OF CONCRETE     = ").F(reportVolume(best.volume, si), 7, 2).A(" CU.M").str(),
-                  "",
-                  Record().A(" ULTIMATE LOAD CAPACITY = ").F(reportForce(best.ultimate, si), 10, 2).A(" KN  ").str(),
-                  "",
-                  Record().A(" QU/VOLUME OF CONCRETE  = ").F(reportForcePerVolume(best.perVolume, si), 7, 2).A(" KN /CU.M").str()});
+    lines.insert(
+        lines.end(),
+        {" THE MOST EFFICIENT SHAFT FOR THIS SOIL PROFILE  APPEARS TO BE THE FOLLOWING ONE:", "",
+         Record()
+             .A(" DIAMETER OF STEM       = ")
+             .F(reportLength(best.stemDiameter, si), 5, 1)
+             .A(" M")
+             .str(),
+         "",
+         Record()
+             .A(" DIAMETER OF BASE       = ")
+             .F(reportLength(best.baseDiameter, si), 5, 1)
+             .A(" M")
+             .str(),
+         "",
+         Record()
+             .A(" ESTIMATED SHAFT LENGTH = ")
+             .F(reportLength(best.length, si), 5, 0)
+             .A(" M")
+             .str(),
+         "",
+         Record()
+             .A(" VOLUME OF CONCRETE     = ")
+             .F(reportVolume(best.volume, si), 7, 2)
+             .A(" CU.M")
+             .str(),
+         "",
+         Record()
+             .A(" ULTIMATE LOAD CAPACITY = ")
+             .F(reportForce(best.ultimate, si), 10, 2)
+             .A(" KN  ")
+             .str(),
+         "",
+         Record()
+             .A(" QU/VOLUME OF CONCRETE  = ")
+             .F(reportForcePerVolume(best.perVolume, si), 7, 2)
+             .A(" KN /CU.M")
+             .str()});
   } else {
-    lines.insert(lines.end(),
-                 {" THE MOST EFFICIENT SHAFT FOR THIS SOIL PROFILE APPEARS TO BE THE FOLLOWING ONE:",
-                  "",
-                  Record().X(1).A(" DIAMETER OF STEM       =").F(best.stemDiameter, 5, 2).A(" FT.").str(),
-                  "",
-                  Record().X(1).A(" DIAMETER OF BASE       =").F(best.baseDiameter, 5, 2).A(" FT.").str(),
-                  "",
-                  Record().X(1).A(" ESTIMATED SHAFT LENGTH =").F(best.length, 5, 0).A(" FT.").str(),
-                  "",
-                  Record().X(1).A(" VOLUME OF CONCRETE     =").F(best.volume, 7, 2).A(" CU.YDS.").str(),
-                  "",
-                  Record().X(1).A(" ULTIMATE LOAD CAPACITY =").F(best.ultimate, 10, 2).A(" TONS").str(),
-                  "",
-                  Record().X(1).A(" QU/VOLUME OF CONCRETE  =").F(best.perVolume, 7, 2).A(" TONS/CU.YD.").str()});
+    lines.insert(
+        lines.end(),
+        {" THE MOST EFFICIENT SHAFT FOR THIS SOIL PROFILE APPEARS TO BE THE FOLLOWING ONE:", "",
+         Record().X(1).A(" DIAMETER OF STEM       =").F(best.stemDiameter, 5, 2).A(" FT.").str(),
+         "",
+         Record().X(1).A(" DIAMETER OF BASE       =").F(best.baseDiameter, 5, 2).A(" FT.").str(),
+         "", Record().X(1).A(" ESTIMATED SHAFT LENGTH =").F(best.length, 5, 0).A(" FT.").str(), "",
+         Record().X(1).A(" VOLUME OF CONCRETE     =").F(best.volume, 7, 2).A(" CU.YDS.").str(), "",
+         Record().X(1).A(" ULTIMATE LOAD CAPACITY =").F(best.ultimate, 10, 2).A(" TONS").str(), "",
+         Record()
+             .X(1)
+             .A(" QU/VOLUME OF CONCRETE  =")
+             .F(best.perVolume, 7, 2)
+             .A(" TONS/CU.YD.")
+             .str()});
   }
   toReportAndConsole(out, lines);
 }
@@ -264,8 +297,7 @@ void writeWeakRockNote(RunOutput& out) {
                  "------------------------------------------------------------",
                  "IF THE SETTLEMENT IS LESS THAN 0.4 IN. (10 mm), THE LOAD IS",
                  "CARRIED ENTIRELY IN SIDE RESISTANCE.  IF THE SETTLEMENT IS",
-                 "GREATER THAN 0.4 IN. (10 MM), THE LOAD IS CARRIED ENTIRELY",
-                 "IN END BEARING."});
+                 "GREATER THAN 0.4 IN. (10 MM), THE LOAD IS CARRIED ENTIRELY", "IN END BEARING."});
 }
 
 }  // namespace bormek

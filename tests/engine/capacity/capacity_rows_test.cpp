@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "capacity/depth_walk.h"
+#include "capacity/increment_table.h"
 #include "capacity/shaft_geometry.h"
 
 namespace bormek {
@@ -196,7 +197,7 @@ TEST(CapacityRows, BelledShaftGeometry) {
   EXPECT_NEAR(g.baseArea, 18.0979f, 1e-4f);
   EXPECT_NEAR(g.underreamVolume, 0.72639f, 1e-5f);
   EXPECT_NEAR(g.steelArea, 18.0979f, 1e-4f);  // 0.01 x 3.142 x 16 / 4 x 144
-  EXPECT_EQ(g.baseZoneDepth, 9);               // int(2 x 4.8)
+  EXPECT_EQ(g.baseZoneDepth, 9);              // int(2 x 4.8)
 
   // A ratio of exactly 1 has already been set to 0 when the input was read.
   for (const float straight : {0.4f, 0.0f}) {
@@ -267,8 +268,10 @@ TEST(CapacityRows, DesignLoadEndsTheTableAtTheFirstRowAboveIt) {
   InputData data = profileOf(s, {linearClay()});
   const auto analysis = analyse(data, 2.0f);
   ASSERT_TRUE(analysis->table.targetReached);
-  const CapacityRow& last = analysis->table.rows[static_cast<std::size_t>(analysis->table.count - 1)];
-  const CapacityRow& before = analysis->table.rows[static_cast<std::size_t>(analysis->table.count - 2)];
+  const CapacityRow& last =
+      analysis->table.rows[static_cast<std::size_t>(analysis->table.count - 1)];
+  const CapacityRow& before =
+      analysis->table.rows[static_cast<std::size_t>(analysis->table.count - 2)];
   EXPECT_GT(last.allowable, 18.0f);
   EXPECT_LE(before.allowable, 18.0f);
   EXPECT_LE(last.length, 10.0f);
@@ -281,6 +284,62 @@ TEST(CapacityRows, AProfileTooShortForTheBaseZoneFormsNoRows) {
   const auto analysis = analyse(data, 2.0f);
   EXPECT_TRUE(analysis->table.lengthRangeEmpty);
   EXPECT_EQ(analysis->table.count, 0);
+}
+
+}  // namespace
+}  // namespace bormek
+
+namespace bormek {
+namespace {
+
+RowTable twoRows() {
+  RowTable table;
+  table.count = 3;
+  table.rows[0] = {1.0f, 0.1f, 0.0f, 4.0f, 4.0f, 1.3f, 1.3f, 40.0f, 0.0f, 2.0f, 2.0f};
+  table.rows[1] = {2.0f, 0.2f, 6.0f, 8.0f, 14.0f, 8.6f, 5.6f, 70.0f, 3.0f, 4.0f, 7.0f};
+  table.rows[2] = {3.0f, 0.3f, 9.0f, 9.0f, 18.0f, 12.0f, 7.5f, 60.0f, 5.0f, 5.0f, 10.0f};
+  return table;
+}
+
+TEST(IncrementTable, InterpolatesEveryColumnLinearlyInLength) {
+  const CapacityRow row = interpolatedRow(twoRows(), 2.5f);
+  EXPECT_FLOAT_EQ(row.length, 2.5f);
+  EXPECT_FLOAT_EQ(row.volume, 0.25f);
+  EXPECT_FLOAT_EQ(row.side, 7.5f);
+  EXPECT_FLOAT_EQ(row.base, 8.5f);
+  EXPECT_FLOAT_EQ(row.allowable, 6.55f);
+  EXPECT_FLOAT_EQ(row.perVolume, 65.0f);
+  EXPECT_FLOAT_EQ(row.factoredTotal, 4.0f + 4.5f);  // the sum of the interpolated LRFD columns
+}
+
+TEST(IncrementTable, TheFirstIntervalWithoutSideResistanceBuildsOnTheSecondRow) {
+  // At 0.5 ft the row interpolated from the surface has QS 0: it takes half
+  // of the second row's QS, QBD and QDN, its QB, and its volume scaled by
+  // 0.5 / 2.
+  const CapacityRow row = interpolatedRow(twoRows(), 0.5f);
+  EXPECT_FLOAT_EQ(row.side, 3.0f);
+  EXPECT_FLOAT_EQ(row.base, 8.0f);
+  EXPECT_FLOAT_EQ(row.ultimate, 11.0f);
+  EXPECT_FLOAT_EQ(row.allowableBase, 4.3f);
+  EXPECT_FLOAT_EQ(row.allowable, 2.8f);
+  EXPECT_FLOAT_EQ(row.volume, 0.05f);
+  EXPECT_FLOAT_EQ(row.perVolume, 220.0f);
+  EXPECT_FLOAT_EQ(row.factoredSide, 1.5f);
+  EXPECT_FLOAT_EQ(row.factoredBase, 4.0f);
+}
+
+TEST(IncrementTable, RowsAboveTheZonesWithoutSideFrictionAreNotReported) {
+  RunSettings s;
+  s.topLength = 5.0f;
+  s.bottomLength = 1.0f;
+  ShaftGeometry g;
+  g.bellHeight = 1.2f;
+  EXPECT_FALSE(incrementRowIsReported(s, g, 6.0f));
+  EXPECT_FALSE(incrementRowIsReported(s, g, 7.2f));  // must lie below BS + TOPLENG + HB
+  EXPECT_TRUE(incrementRowIsReported(s, g, 7.5f));
+  s.si = true;
+  s.proposedDepth = 7.4f;  // in SI the design depth (ft) bounds the rows too
+  EXPECT_FALSE(incrementRowIsReported(s, g, 7.5f));
 }
 
 }  // namespace
