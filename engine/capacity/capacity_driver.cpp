@@ -56,7 +56,12 @@ std::int32_t analyseDiameter(float stemDiameter, InputData& data, RunWork& work,
     writeTipsBeyondCapacity(out);
   }
   const bool designLoad = s.designControl == kDesignLoadGiven;
+  // Rows are formatted only where they are written.
+  const bool writeRows = designLoad || out.consoleEnabled();
   formRows(data, s, g, work.tips, work.table, [&](const CapacityRow& row) {
+    if (!writeRows) {
+      return;
+    }
     const std::string line = rowLine(row, style);
     out.console(line);
     if (designLoad) {
@@ -67,6 +72,8 @@ std::int32_t analyseDiameter(float stemDiameter, InputData& data, RunWork& work,
   if (work.table.lengthRangeEmpty) {
     writeProfileTooShort(out);
   }
+  // The 1-ft rows written so far stand; no interpolated rows are added, and
+  // the run ends with status 5 without load-settlement or plot data.
   if (designLoad && !work.table.targetReached) {
     writeNeedAnotherSoilLayer(out);
     return kStatusDesignLoadNotReached;

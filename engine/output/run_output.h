@@ -23,6 +23,7 @@ class RunOutput {
   bool openNotes(const std::string& path);
   bool reportOpen() const { return report_.is_open(); }
   bool notesOpen() const { return notes_.is_open(); }
+  bool consoleEnabled() const { return consoleEnabled_; }
   void closeAll();
 
   void report(std::string_view line);

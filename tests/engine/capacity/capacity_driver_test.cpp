@@ -53,9 +53,9 @@ std::vector<Lines> tablesOf(const Lines& report) {
 
 TEST(CapacityDriver, ThreeDiametersAndOneMostEfficientShaftBlock) {
   testing::TestFolder folder;
-  const auto result = testing::runEngineOn(
-      folder, projectText("1", "2 1 1.0 1.0 1 2", "2.0 3.0 0 0 0 0 3600000",
-                          "1 20.0 20.0 2.0 3.0", kLinearClay));
+  const auto result =
+      testing::runEngineOn(folder, projectText("1", "2 1 1.0 1.0 1 2", "2.0 3.0 0 0 0 0 3600000",
+                                               "1 20.0 20.0 2.0 3.0", kLinearClay));
   ASSERT_EQ(result.status, 0);
   EXPECT_EQ(countOf(result.report, "     DRILLED SHAFT INFORMATION"), 3);
   const std::string blockHead =
@@ -65,7 +65,8 @@ TEST(CapacityDriver, ThreeDiametersAndOneMostEfficientShaftBlock) {
   // The block names the diameter whose last row has the highest QU/VOLUME.
   const std::vector<Lines> tables = tablesOf(result.report);
   ASSERT_EQ(tables.size(), 3u);
-  const char* stems[] = {"  DIAMETER OF STEM       = 2.00 FT.", "  DIAMETER OF STEM       = 2.50 FT.",
+  const char* stems[] = {"  DIAMETER OF STEM       = 2.00 FT.",
+                         "  DIAMETER OF STEM       = 2.50 FT.",
                          "  DIAMETER OF STEM       = 3.00 FT."};
   std::size_t best = 0;
   double bestPerVolume = 0.0;
@@ -80,16 +81,16 @@ TEST(CapacityDriver, ThreeDiametersAndOneMostEfficientShaftBlock) {
   EXPECT_EQ(countOf(result.report, stems[best]), 1);
   // The block comes after the last table.
   const auto blockAt = std::find(result.report.begin(), result.report.end(), blockHead);
-  const auto lastHeading = std::find(result.report.rbegin(), result.report.rend(),
-                                     "     DRILLED SHAFT INFORMATION");
+  const auto lastHeading =
+      std::find(result.report.rbegin(), result.report.rend(), "     DRILLED SHAFT INFORMATION");
   EXPECT_GT(blockAt, lastHeading.base());
 }
 
 TEST(CapacityDriver, DesignLoadNotReachedEndsTheRunWithStatus5) {
   testing::TestFolder folder;
-  const auto result = testing::runEngineOn(
-      folder, projectText("1", "1 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000",
-                          "1 20.0 5000.0 2.0 3.0", kLinearClay));
+  const auto result =
+      testing::runEngineOn(folder, projectText("1", "1 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000",
+                                               "1 20.0 5000.0 2.0 3.0", kLinearClay));
   EXPECT_EQ(result.status, 5);
   const std::string message = "   *********** NEED ANOTHER SOIL LAYER ************";
   EXPECT_EQ(countOf(result.report, message), 1);
@@ -102,10 +103,9 @@ TEST(CapacityDriver, DesignLoadNotReachedEndsTheRunWithStatus5) {
 TEST(CapacityDriver, AProfileTooShortForAnyRowEndsTheRunWithStatus5) {
   testing::TestFolder folder;
   const auto result = testing::runEngineOn(
-      folder, projectText("1", "2 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000",
-                          "1 20.0 20.0 2.0 3.0",
-                          {"2 4.0", "9 120 0 1000 10 0 0 1 1", "9 120 0 1200 10 0 0 1 1",
-                           "0.55 0.55"}));
+      folder,
+      projectText("1", "2 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000", "1 20.0 20.0 2.0 3.0",
+                  {"2 4.0", "9 120 0 1000 10 0 0 1 1", "9 120 0 1200 10 0 0 1 1", "0.55 0.55"}));
   EXPECT_EQ(result.status, 5);
   const Lines message = {"", "       INCREASE THE SOIL DEPTH TO GIVE ENOUGH LENGTH FOR",
                          "       COMPUTING THE BASE RESISTANCE- AT LEAST TWO DIAMETER"};
@@ -121,14 +121,12 @@ TEST(CapacityDriver, ClayWithoutCohesionUsesNAndWarnsForEverySlice) {
   // c = N / 10 tsf = 4000 psf for N = 20; alpha 0.55 from c = 0:
   // f = 0.55 x 4000 / 2000 = 1.1 tsf, QS(5 ft) = 5 x 1.1 x 6.284 = 34.56 t.
   const auto result = testing::runEngineOn(
-      folder, projectText("1", "2 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000",
-                          "2 30.0 5.0 2.0 3.0",
-                          {"2 10.0", "9 120 0 0 20 0 0 1 1", "9 120 0 0 20 0 0 1 1", "0 0",
-                           "2 30.0", "9 120 0 2000 10 0 0 1 1", "9 120 0 2000 10 0 0 1 1",
-                           "0.55 0.55"}));
+      folder,
+      projectText("1", "2 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000", "2 30.0 5.0 2.0 3.0",
+                  {"2 10.0", "9 120 0 0 20 0 0 1 1", "9 120 0 0 20 0 0 1 1", "0 0", "2 30.0",
+                   "9 120 0 2000 10 0 0 1 1", "9 120 0 2000 10 0 0 1 1", "0.55 0.55"}));
   ASSERT_EQ(result.status, 0);
-  EXPECT_EQ(countOf(result.report, "THE PREDICTED LOAD TRANSFER IN CLAY BASED ON THE N-VALUE"),
-            10);
+  EXPECT_EQ(countOf(result.report, "THE PREDICTED LOAD TRANSFER IN CLAY BASED ON THE N-VALUE"), 10);
   const std::vector<Lines> tables = tablesOf(result.report);
   ASSERT_EQ(tables.size(), 1u);
   ASSERT_GE(tables[0].size(), 5u);
@@ -142,8 +140,7 @@ TEST(CapacityDriver, DataChecksWriteTheirMessagesWhereTheyBelong) {
   // Gravel with the default beta and N = 20 (at most 25), and a sand layer
   // with neither N nor friction angle and a unit weight below 50 pcf.
   const auto result = testing::runEngineOn(
-      folder, projectText("1", "2 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000",
-                          "2 30.0 5.0 2.0 3.0",
+      folder, projectText("1", "2 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000", "2 30.0 5.0 2.0 3.0",
                           {"9 2.0", "125 20 0 0 0 1 1", "125 20 0 0 0 1 1", "1 30.0",
                            "0 40 0 0 0 0 0 1 1", "0 40 0 0 0 0 0 1 1", "1", "0.5 0.5"}));
   ASSERT_EQ(result.status, 0);
@@ -159,10 +156,8 @@ TEST(CapacityDriver, DataChecksWriteTheirMessagesWhereTheyBelong) {
 TEST(CapacityDriver, ClayShaleAtTheBottomGetsTheWeakRockNote) {
   testing::TestFolder folder;
   const auto result = testing::runEngineOn(
-      folder, projectText("1", "2 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000",
-                          "1 20.0 20.0 2.0 3.0",
-                          {"3 40.0", "0 125 0 6000 30 0 0 1 1", "0 125 0 6000 30 0 0 1 1",
-                           "0 0"}));
+      folder, projectText("1", "2 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000", "1 20.0 20.0 2.0 3.0",
+                          {"3 40.0", "0 125 0 6000 30 0 0 1 1", "0 125 0 6000 30 0 0 1 1", "0 0"}));
   ASSERT_EQ(result.status, 0);
   const Lines note = {"",
                       "",
@@ -185,8 +180,8 @@ TEST(CapacityDriver, SiRowsEqualTheEnglishRowsConverted) {
   // 0.61 m is 2.001288 ft (0.6096 m would give 1.99998 ft and one foot less
   // of base zone, int(2 DB) = 3);
   // 5 ft = 1.524 m; shaft length 30.18 ft = 9.2 m.
-  const Lines siLayers = {"1 12.192", "0 18.8504 35 0 20 0 0 1 1", "0 18.8504 35 0 20 0 0 1 1",
-                          "1", "0.5 0.5"};
+  const Lines siLayers = {"1 12.192", "0 18.8504 35 0 20 0 0 1 1", "0 18.8504 35 0 20 0 0 1 1", "1",
+                          "0.5 0.5"};
   testing::TestFolder englishFolder;
   const auto english = testing::runEngineOn(
       englishFolder, projectText("1", "2 1 1.0 5.0 1 2", "2.001288 2.001288 0 0 0 0 3600000",
@@ -201,8 +196,8 @@ TEST(CapacityDriver, SiRowsEqualTheEnglishRowsConverted) {
   const Lines siRows = tablesOf(si.report).at(0);
   ASSERT_EQ(englishRows.size(), 6u);  // 5, 10, ... 30 ft
   ASSERT_EQ(siRows.size(), englishRows.size());
-  const double factors[] = {3.2808, 1.3078, 0.1124, 0.1124, 0.1124, 0.1124, 0.1124,
-                            0.1124 / 1.3078};
+  const double factors[] = {3.2808, 1.3078, 0.1124, 0.1124,
+                            0.1124, 0.1124, 0.1124, 0.1124 / 1.3078};
   for (std::size_t r = 0; r < siRows.size(); ++r) {
     const std::vector<double> en = numbersOf(englishRows[r]);
     const std::vector<double> metric = numbersOf(siRows[r]);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 #include "capacity/depth_walk.h"
@@ -207,6 +208,22 @@ TEST(CapacityRows, BelledShaftGeometry) {
     EXPECT_EQ(plain.bellHeight, 0.0f);
     EXPECT_EQ(plain.underreamVolume, 0.0f);
   }
+}
+
+TEST(CapacityRows, RowsWithoutConcreteVolumeHaveNoCapacityPerVolume) {
+  RunSettings s = shaftSettings(20.0f);
+  s.ratio = 2.0f;
+  s.bellAngle = 30.0f;
+  InputData data = profileOf(s, {linearClay()});
+  const auto analysis = analyse(data, 2.0f);
+  // HB = 2 / (2 tan 30) + 0.25 = 1.98 ft: the first slice stores its tip at
+  // 3 ft, so the rows of 1 and 2 ft have no volume.
+  const CapacityRow& first = analysis->table.rows[0];
+  EXPECT_EQ(first.volume, 0.0f);
+  EXPECT_EQ(first.perVolume, 0.0f);
+  const CapacityRow between = interpolatedRow(analysis->table, 1.5f);
+  EXPECT_TRUE(std::isfinite(between.perVolume));
+  EXPECT_TRUE(std::isfinite(between.volume));
 }
 
 TEST(CapacityRows, LayerBottomsRoundToWholeFeetAndEachFootIsWalkedOnce) {

@@ -21,7 +21,9 @@ Lines reportOf(Write write) {
   return testing::readLines(folder.file("r.bko"));
 }
 
-std::string blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+std::string blanks(int n) {
+  return std::string(static_cast<std::size_t>(n), ' ');
+}
 
 struct HeadCase {
   ReportStyle style;
@@ -34,10 +36,9 @@ TEST(CapacityReport, ColumnHeadsOfEveryCase) {
                                   "(TONS)" + blanks(3) + "(TONS)" + blanks(2) + "(TONS)" +
                                   blanks(3) + "(TONS)" + blanks(3) + "(TONS)" + blanks(2) +
                                   "(TONS/CU.YDS)";
-  const std::string enSecondLrfd = blanks(5) + "(FEET)" + blanks(2) + "(CU.YDS)" + blanks(1) +
-                                   "(TONS)" + blanks(3) + "(TONS)" + blanks(2) + "(TONS)" +
-                                   blanks(3) + "(TONS)" + blanks(3) + "(TONS)" + blanks(4) +
-                                   "(TONS)";
+  const std::string enSecondLrfd =
+      blanks(5) + "(FEET)" + blanks(2) + "(CU.YDS)" + blanks(1) + "(TONS)" + blanks(3) + "(TONS)" +
+      blanks(2) + "(TONS)" + blanks(3) + "(TONS)" + blanks(3) + "(TONS)" + blanks(4) + "(TONS)";
   const std::string siSecondStart = blanks(6) + "( M ) " + blanks(1) + "(CU.M ) " + blanks(1) +
                                     "( KN )" + blanks(3) + "( KN )" + blanks(2) + "( KN )" +
                                     blanks(3) + "( KN )" + blanks(3) + "( KN )" + blanks(2);
@@ -58,7 +59,8 @@ TEST(CapacityReport, ColumnHeadsOfEveryCase) {
        enSecondLrfd},
       {{false, false, true}, en("WT") + enAsdEnd, enSecondAsd},
       {{false, true, true},
-       en("WT") + blanks(5) + "LRFD QS" + blanks(6) + "WT" + blanks(3) + "LRFD QU", enSecondLrfd},
+       en("WT") + blanks(5) + "LRFD QS" + blanks(6) + "WT" + blanks(3) + "LRFD QU",
+       enSecondLrfd},
       {{true, false, false}, si("QB") + siAsdEnd, siSecondStart + "( KN /CU.M) "},
       {{true, true, false},
        si("QB") + blanks(6) + "LRFD QS" + blanks(2) + "LRFD QB" + blanks(3) + "LRFD QU",
@@ -108,42 +110,48 @@ TEST(CapacityReport, SiGeometryShowsMetresAndSquareMetres) {
   s.topLength = 1.5f * 3.2808f;
   const ShaftGeometry g = shaftGeometryFor(3.2808f, s);
   const Lines lines = reportOf([&](RunOutput& out) { writeGeometry(out, g, s, 0.0f); });
-  const Lines expected = {
-      "", "", "     DRILLED SHAFT INFORMATION", "     -------------------------", "",
-      "      DIAMETER OF STEM          =    1.000  M",
-      "      DIAMETER OF BASE          =    1.000  M",
-      "      END OF STEM TO BASE       =    0.000  M",
-      "      ANGLE OF BELL             =    0.000  DEG.",
-      "      IGNORED TOP PORTION       =    1.500  M",
-      "      IGNORED BOTTOM PORTION    =    0.000  M",
-      // 0.01 x 3.142 x 3.2808² / 4 x 144 x 0.00064516 = 0.00785 m²
-      "      AREA OF ONE PERCENT STEEL =    0.008  SQ. M",
-      "      ELASTIC MODULUS, Ec       = 0.276E+08 KN/SQ M",
-      "      VOLUME OF UNDERREAM       =    0.000  CU. M", "", ""};
+  const Lines expected = {"", "", "     DRILLED SHAFT INFORMATION",
+                          "     -------------------------", "",
+                          "      DIAMETER OF STEM          =    1.000  M",
+                          "      DIAMETER OF BASE          =    1.000  M",
+                          "      END OF STEM TO BASE       =    0.000  M",
+                          "      ANGLE OF BELL             =    0.000  DEG.",
+                          "      IGNORED TOP PORTION       =    1.500  M",
+                          "      IGNORED BOTTOM PORTION    =    0.000  M",
+                          // 0.01 x 3.142 x 3.2808² / 4 x 144 x 0.00064516 = 0.00785 m²
+                          "      AREA OF ONE PERCENT STEEL =    0.008  SQ. M",
+                          "      ELASTIC MODULUS, Ec       = 0.276E+08 KN/SQ M",
+                          "      VOLUME OF UNDERREAM       =    0.000  CU. M", "", ""};
   EXPECT_EQ(lines, expected);
 }
 
 TEST(CapacityReport, MostEfficientShaftBlockInEnglishAndSi) {
   const BestShaft best{3.0f, 3.6f, 47.0f, 12.31f, 427.7f, 34.745f};
-  const Lines english = reportOf([&](RunOutput& out) { writeMostEfficientShaft(out, best, false); });
+  const Lines english =
+      reportOf([&](RunOutput& out) { writeMostEfficientShaft(out, best, false); });
   const Lines expectedEnglish = {
-      "", "", "",
-      " THE MOST EFFICIENT SHAFT FOR THIS SOIL PROFILE APPEARS TO BE THE FOLLOWING ONE:", "",
-      "  DIAMETER OF STEM       = 3.00 FT.", "", "  DIAMETER OF BASE       = 3.60 FT.", "",
-      "  ESTIMATED SHAFT LENGTH =  47. FT.", "", "  VOLUME OF CONCRETE     =  12.31 CU.YDS.", "",
-      "  ULTIMATE LOAD CAPACITY =    427.70 TONS", "",
-      "  QU/VOLUME OF CONCRETE  =  34.74 TONS/CU.YD."};
+      "", "",
+      "", " THE MOST EFFICIENT SHAFT FOR THIS SOIL PROFILE APPEARS TO BE THE FOLLOWING ONE:",
+      "", "  DIAMETER OF STEM       = 3.00 FT.",
+      "", "  DIAMETER OF BASE       = 3.60 FT.",
+      "", "  ESTIMATED SHAFT LENGTH =  47. FT.",
+      "", "  VOLUME OF CONCRETE     =  12.31 CU.YDS.",
+      "", "  ULTIMATE LOAD CAPACITY =    427.70 TONS",
+      "", "  QU/VOLUME OF CONCRETE  =  34.74 TONS/CU.YD."};
   EXPECT_EQ(english, expectedEnglish);
 
   const Lines si = reportOf([&](RunOutput& out) { writeMostEfficientShaft(out, best, true); });
   // 3 ft = 0.914 m, 47 ft = 14.3 m, 12.31 yd³ = 9.41 m³, 427.7 t = 3805.16 kN,
   // 34.745 t/yd³ / 0.085946 = 404.27 kN/m³.
   const Lines expectedSi = {
-      "", "", "",
-      " THE MOST EFFICIENT SHAFT FOR THIS SOIL PROFILE  APPEARS TO BE THE FOLLOWING ONE:", "",
-      " DIAMETER OF STEM       =   0.9 M", "", " DIAMETER OF BASE       =   1.1 M", "",
-      " ESTIMATED SHAFT LENGTH =   14. M", "", " VOLUME OF CONCRETE     =    9.41 CU.M", "",
-      " ULTIMATE LOAD CAPACITY =    3805.16 KN  ", "", " QU/VOLUME OF CONCRETE  =  404.27 KN /CU.M"};
+      "", "",
+      "", " THE MOST EFFICIENT SHAFT FOR THIS SOIL PROFILE  APPEARS TO BE THE FOLLOWING ONE:",
+      "", " DIAMETER OF STEM       =   0.9 M",
+      "", " DIAMETER OF BASE       =   1.1 M",
+      "", " ESTIMATED SHAFT LENGTH =   14. M",
+      "", " VOLUME OF CONCRETE     =    9.41 CU.M",
+      "", " ULTIMATE LOAD CAPACITY =    3805.16 KN  ",
+      "", " QU/VOLUME OF CONCRETE  =  404.27 KN /CU.M"};
   EXPECT_EQ(si, expectedSi);
 }
 
