@@ -62,7 +62,9 @@ void BundledExample(benchmark::State& state) {
   runIn(state, prepare("example", readFile(BORMEK_EXAMPLE)));
 }
 
-void LargestProject(benchmark::State& state) { runIn(state, prepare("largest", largestProject())); }
+void LargestProject(benchmark::State& state) {
+  runIn(state, prepare("largest", largestProject()));
+}
 
 }  // namespace
 

@@ -154,11 +154,12 @@ void writeLegendAndHeads(RunOutput& out, const ReportStyle& style) {
 std::string rowLine(const CapacityRow& row, const ReportStyle& style) {
   const bool si = style.si;
   const int d = si ? 1 : 2;  // decimals of the volume and force columns
-  const float last4 =
+  // Columns 6 to 8: QBD, QDN, QU/VOLUME (ASD) or LRFD QS, QB, QU.
+  const float sixth =
       style.lrfd ? reportForce(row.factoredSide, si) : reportForce(row.allowableBase, si);
-  const float last3 =
+  const float seventh =
       style.lrfd ? reportForce(row.factoredBase, si) : reportForce(row.allowable, si);
-  const float last =
+  const float eighth =
       style.lrfd ? reportForce(row.factoredTotal, si) : reportForcePerVolume(row.perVolume, si);
   return Record()
       .X(1)
@@ -168,10 +169,10 @@ std::string rowLine(const CapacityRow& row, const ReportStyle& style) {
       .F(reportForce(row.side, si), 9, d)
       .F(reportForce(row.base, si), 9, d)
       .F(reportForce(row.ultimate, si), 9, d)
-      .F(last4, 9, d)
-      .F(last3, 9, d)
+      .F(sixth, 9, d)
+      .F(seventh, 9, d)
       .X(1)
-      .F(last, 9, 2)
+      .F(eighth, 9, 2)
       .str();
 }
 
