@@ -26,6 +26,7 @@ struct RunWork {
   TipArrays tips;
   RowTable table;
   BestShaft best;
+  RockRunState rock;
 };
 
 void writeTipsBeyondCapacity(RunOutput& out) {
@@ -44,7 +45,8 @@ void recordBestShaft(const ShaftGeometry& g, const RowTable& table, BestShaft& b
 }
 
 // One trial diameter: geometry, walk, rows, report table and best shaft.
-std::int32_t analyseDiameter(float stemDiameter, InputData& data, RunWork& work, RunOutput& out) {
+std::int32_t analyseDiameter(float stemDiameter, InputData& data, RunWork& work, RunOutput& out,
+                             RockNotes& rockNotes) {
   RunSettings& s = data.settings;
   const ReportStyle style = reportStyleOf(s);
   const ShaftGeometry g = shaftGeometryFor(stemDiameter, s);
@@ -52,7 +54,7 @@ std::int32_t analyseDiameter(float stemDiameter, InputData& data, RunWork& work,
   s.bottomLength = std::round(s.bottomLength);
   writeLegendAndHeads(out, style);
 
-  if (walkProfile(data, g, work.tips, out).tipsBeyondCapacity) {
+  if (walkProfile(data, g, work.tips, out, rockNotes, work.rock).tipsBeyondCapacity) {
     writeTipsBeyondCapacity(out);
   }
   const bool designLoad = s.designControl == kDesignLoadGiven;
@@ -92,18 +94,25 @@ std::int32_t analyseDiameter(float stemDiameter, InputData& data, RunWork& work,
   return kStatusCompleted;
 }
 
-bool deepestLayerIsClayShale(const InputData& data) {
-  return data.layers[static_cast<std::size_t>(data.entryCount - 1)].type == kClayShale;
+constexpr float kWeakRockPsi = 1000.0f;
+
+// Clay shale at the bottom of the profile over rock weaker than 1000 psi
+// (or no rock strength evaluated at all).
+bool weakRockNoteApplies(const InputData& data, const RockRunState& rock) {
+  const bool shaleAtBottom =
+      data.layers[static_cast<std::size_t>(data.entryCount - 1)].type == kClayShale;
+  return shaleAtBottom && rock.lastStrengthPsi < kWeakRockPsi;
 }
 
 std::int32_t analyseDiameters(InputData& data, RunOutput& out) {
   roundWalkedLayerBottoms(data);
   const auto work = std::make_unique<RunWork>();
+  RockNotes rockNotes(out);
   const float diameterLimit = data.settings.diaLim + kDiameterLimitAllowanceFt;
   float stemDiameter = data.settings.dStart;
   bool lastDiameter = false;
   while (!lastDiameter) {
-    const std::int32_t status = analyseDiameter(stemDiameter, data, *work, out);
+    const std::int32_t status = analyseDiameter(stemDiameter, data, *work, out, rockNotes);
     if (status != kStatusCompleted) {
       return status;
     }
@@ -113,9 +122,7 @@ std::int32_t analyseDiameters(InputData& data, RunOutput& out) {
       writeMostEfficientShaft(out, work->best, data.settings.si);
     }
   }
-  // No rock rule has evaluated a strength yet: rock at the bottom of a
-  // clay-shale profile counts as weaker than 1000 psi.
-  if (deepestLayerIsClayShale(data)) {
+  if (weakRockNoteApplies(data, work->rock)) {
     writeWeakRockNote(out);
   }
   return kStatusCompleted;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "capacity/friction_angle.h"
+#include "capacity/rock_rules.h"
 #include "capacity/soil_side_rules.h"
 #include "capacity/soil_tip_rules.h"
 #include "input/unit_constants.h"
@@ -20,10 +21,6 @@ constexpr float kDefaultBetaMinimumBlows = 25.0f;
 constexpr float kFixedEndBearingThreshold = -1e-6f;  // tsf; below it |value| is the end bearing
 constexpr float kSideLimitThreshold = 1e-4f;         // tsf; above it the limit caps f
 constexpr float kSandEndBearingReductions = 1.0f;
-
-float at(const EndValues& ends, float fraction) {
-  return ends.top + (ends.bottom - ends.top) * fraction;
-}
 
 // Position of a depth within a layer, 0 at its top and 1 at its bottom.
 float fractionAt(const Layer& layer, float depthFt) {
@@ -51,7 +48,7 @@ float stressAboveTopLength(const InputData& data) {
     }
     const float height = lower - layer.topDepth;
     const float meanUnitWeight =
-        (layer.unitWeight.top + at(layer.unitWeight, fractionAt(layer, lower))) / 2.0f;
+        (layer.unitWeight.top + valueAt(layer.unitWeight, fractionAt(layer, lower))) / 2.0f;
     const float submerged = std::max(0.0f, lower - std::max(layer.topDepth, s.waterTableDepth));
     stress += meanUnitWeight * height - kWaterUnitWeightPcf * submerged;
   }
@@ -60,6 +57,7 @@ float stressAboveTopLength(const InputData& data) {
 
 struct Slice {
   const Layer* layer = nullptr;
+  int layerIndex = 0;
   float depth = 0.0f;         // z, the slice bottom (ft)
   float fraction = 0.0f;      // position in the layer
   float stressBottom = 0.0f;  // sigma-v' at z (psf)
@@ -68,9 +66,30 @@ struct Slice {
 
 struct SliceResult {
   float coefficient = 0.0f;
-  float unitSide = 0.0f;  // tsf
-  float base = 0.0f;      // tons
+  float unitSide = 0.0f;   // tsf
+  float base = 0.0f;       // tons
+  float perimeter = 0.0f;  // ft, over which the side acts
 };
+
+// Everything of the walk that lives longer than one slice.
+struct WalkContext {
+  const InputData& data;
+  const ShaftGeometry& geometry;
+  RunOutput& out;
+  RockNotes& rockNotes;
+  RockRunState& rockRun;
+  RockDiameterState& rock;
+};
+
+constexpr float kNoSocketPerimeterFt = 0.001f;
+
+bool isRock(int type) {
+  return type >= kStrongRockEither && type <= kStrongRockBoth;
+}
+
+float upliftStrengthFactor(const RunSettings& s) {
+  return s.upliftReduction * (s.ratio > 1.0f ? s.ratio : 1.0f);
+}
 
 void checkSoilData(const Slice& slice, float blowCount, float frictionAngle, float cohesion,
                    float unitWeight, RunOutput& out) {
@@ -104,7 +123,7 @@ float soilTipTons(const Slice& slice, const InputData& data, const ShaftGeometry
         layer.cohesion.top > kGivenThreshold || layer.cohesion.bottom > kGivenThreshold;
     tip.blowCount = blowCount;
     const bool ncGiven = layer.nc.top > kGivenThreshold && layer.nc.bottom > kGivenThreshold;
-    tip.bearingFactor = ncGiven ? at(layer.nc, slice.fraction) : 0.0f;
+    tip.bearingFactor = ncGiven ? valueAt(layer.nc, slice.fraction) : 0.0f;
     tip.depthFt = slice.depth;
     tip.baseDiameterFt = g.baseDiameter;
     tip.baseAreaSqFt = g.baseArea;
@@ -129,17 +148,12 @@ SliceResult evaluateSoilSlice(const Slice& slice, const InputData& data, const S
   const RunSettings& s = data.settings;
   const SideMethod method = sideMethodOf(layer);
   SliceResult result;
-  if (method == SideMethod::kNone) {
-    if (layer.type == kDecomposedRock) {
-      checkSoilData(slice, 0.0f, 0.0f, 0.0f, at(layer.unitWeight, slice.fraction), out);
-    }
-    return result;
-  }
-  const float blowCount = at(layer.blowCount, slice.fraction);
-  float frictionAngle = at(layer.frictionAngle, slice.fraction);
-  const float cohesion = at(layer.cohesion, slice.fraction);
-  checkSoilData(slice, blowCount, frictionAngle, cohesion, at(layer.unitWeight, slice.fraction),
-                out);
+  result.perimeter = g.perimeter;
+  const float blowCount = valueAt(layer.blowCount, slice.fraction);
+  float frictionAngle = valueAt(layer.frictionAngle, slice.fraction);
+  const float cohesion = valueAt(layer.cohesion, slice.fraction);
+  checkSoilData(slice, blowCount, frictionAngle, cohesion,
+                valueAt(layer.unitWeight, slice.fraction), out);
   result.coefficient = sliceCoefficient(layer, slice.fraction, slice.depth, blowCount);
 
   // Sand given no friction angle takes it from N; the tip rule then uses
@@ -160,7 +174,7 @@ SliceResult evaluateSoilSlice(const Slice& slice, const InputData& data, const S
   } else {
     float strength = shearStrengthPsf(slice.stressBottom, frictionAngle, strengthCohesion);
     if (uplift) {
-      strength *= s.upliftReduction * (s.ratio > 1.0f ? s.ratio : 1.0f);
+      strength *= upliftStrengthFactor(s);
     }
     result.unitSide = result.coefficient * strength / kPoundsPerTon;
   }
@@ -168,15 +182,55 @@ SliceResult evaluateSoilSlice(const Slice& slice, const InputData& data, const S
   return result;
 }
 
+// Side and base of a slice in rock or intermediate geomaterial; the side
+// acts over the socket perimeter (the shaft's when there is no socket).
+SliceResult evaluateRockSlice(const Slice& slice, WalkContext& walk) {
+  const Layer& layer = *slice.layer;
+  const RunSettings& s = walk.data.settings;
+  RockSlice rock;
+  rock.data = &walk.data;
+  rock.layerIndex = slice.layerIndex;
+  rock.fraction = slice.fraction;
+  rock.depthFt = slice.depth;
+  rock.stressBottomPsf = slice.stressBottom;
+  rock.socketScale = walk.geometry.stemDiameter / s.dStart;
+  rock.designDepthFt = rockDesignDepth(walk.data, slice.layerIndex);
+  if (layer.type == kDecomposedRock) {
+    checkSoilData(slice, 0.0f, 0.0f, 0.0f, valueAt(layer.unitWeight, slice.fraction), walk.out);
+  }
+  walk.rockRun.lastStrengthPsi = governingStrengthPsf(rock) / kSquareInchesPerSquareFoot;
+  const bool compression = s.loadingType != kUplift;
+  RockResult rule;
+  switch (layer.type) {
+    case kDecomposedRock:
+      rule = decomposedRockSlice(rock, walk.rock, walk.rockNotes);
+      break;
+    case kWeakRock:
+      rule = weakRockSlice(rock, walk.rock, walk.rockNotes);
+      break;
+    default:
+      rule = strongRockSlice(rock, compression, walk.rockNotes);
+      break;
+  }
+  SliceResult result;
+  result.coefficient = sliceCoefficient(layer, slice.fraction, slice.depth, 0.0f);
+  result.unitSide = compression ? rule.unitSideTsf : rule.unitSideTsf * upliftStrengthFactor(s);
+  result.base = rule.baseTons;
+  const float socketPerimeter = kShaftPi * rule.socketDiameterFt;
+  result.perimeter =
+      socketPerimeter < kNoSocketPerimeterFt ? walk.geometry.perimeter : socketPerimeter;
+  return result;
+}
+
 // The layer's side limit and end-bearing limit, and no base in uplift.
 void applyLimits(const Slice& slice, const InputData& data, const ShaftGeometry& g,
                  SliceResult& result) {
   const Layer& layer = *slice.layer;
-  const float maxSide = at(layer.maxSide, slice.fraction) / kPoundsPerTon;
+  const float maxSide = valueAt(layer.maxSide, slice.fraction) / kPoundsPerTon;
   if (maxSide > kSideLimitThreshold && result.unitSide > maxSide) {
     result.unitSide = maxSide;
   }
-  const float maxBase = at(layer.maxBase, slice.fraction) / kPoundsPerTon;
+  const float maxBase = valueAt(layer.maxBase, slice.fraction) / kPoundsPerTon;
   if (maxBase < kFixedEndBearingThreshold) {
     result.base = std::fabs(maxBase) * g.baseArea;
   } else if (maxBase < result.base / g.baseArea) {
@@ -199,10 +253,11 @@ void roundWalkedLayerBottoms(InputData& data) {
 }
 
 WalkResult walkProfile(const InputData& data, const ShaftGeometry& g, TipArrays& tips,
-                       RunOutput& out) {
+                       RunOutput& out, RockNotes& rockNotes, RockRunState& rockRun) {
   const RunSettings& s = data.settings;
   tips = TipArrays{};
   WalkResult walk;
+  WalkContext context{data, g, out, rockNotes, rockRun, walk.rock};
   float stress = stressAboveTopLength(data);
   float cumulativeSide = 0.0f;
   float cumulativeFactored = 0.0f;
@@ -220,9 +275,10 @@ WalkResult walkProfile(const InputData& data, const ShaftGeometry& g, TipArrays&
     for (int z = first; z <= last; ++z) {
       Slice slice;
       slice.layer = &layer;
+      slice.layerIndex = k;
       slice.depth = static_cast<float>(z);
       slice.fraction = fractionAt(layer, slice.depth);
-      const float unitWeight = at(layer.unitWeight, slice.fraction);
+      const float unitWeight = valueAt(layer.unitWeight, slice.fraction);
       const float weight =
           s.waterTableDepth < slice.depth ? unitWeight - kWaterUnitWeightPcf : unitWeight;
       stress += weight;
@@ -234,10 +290,11 @@ WalkResult walkProfile(const InputData& data, const ShaftGeometry& g, TipArrays&
         walk.tipsBeyondCapacity = true;
         break;
       }
-      SliceResult result = evaluateSoilSlice(slice, data, g, out);
+      SliceResult result = isRock(layer.type) ? evaluateRockSlice(slice, context)
+                                              : evaluateSoilSlice(slice, data, g, out);
       applyLimits(slice, data, g, result);
       if (result.coefficient > 0.0f) {
-        const float increment = result.unitSide * g.perimeter;
+        const float increment = result.unitSide * result.perimeter;
         cumulativeSide += increment;
         cumulativeFactored += increment * layer.lrfdSide;
       }

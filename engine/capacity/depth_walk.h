@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "capacity/rock_slice.h"
 #include "capacity/shaft_geometry.h"
 #include "input/input_data.h"
 #include "output/run_output.h"
@@ -28,6 +29,7 @@ struct TipArrays {
 
 struct WalkResult {
   bool tipsBeyondCapacity = false;  // slices whose tip lies below 499 ft were not stored
+  RockDiameterState rock;           // handed to the load-settlement stage
 };
 
 // Rounds the bottom of every layer below TOPLENG to whole feet (0.5 up),
@@ -35,8 +37,9 @@ struct WalkResult {
 void roundWalkedLayerBottoms(InputData& data);
 
 // Walks every layer below TOPLENG for the diameter of `geometry`; BS must
-// already be rounded to whole feet. Data warnings go to `out` as they arise.
+// already be rounded to whole feet. Data warnings go to `out` as they arise;
+// missing rock values are noted once per layer through `rockNotes`.
 WalkResult walkProfile(const InputData& data, const ShaftGeometry& geometry, TipArrays& tips,
-                       RunOutput& out);
+                       RunOutput& out, RockNotes& rockNotes, RockRunState& rockRun);
 
 }  // namespace bormek

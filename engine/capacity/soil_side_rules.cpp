@@ -14,9 +14,6 @@ constexpr float kBetaSideCapTsf = 2.1f;
 constexpr float kClayTsfPerBlow = 0.1f;     // cu = N / 10 tsf
 constexpr float kShaleBlowsPerTsf = 53.0f;  // cu = N / 53 tsf
 
-float interpolated(const EndValues& ends, float fraction) {
-  return ends.top + (ends.bottom - ends.top) * fraction;
-}
 }  // namespace
 
 SideMethod sideMethodOf(const Layer& layer) {
@@ -38,12 +35,12 @@ float sliceCoefficient(const Layer& layer, float fraction, float depthFt, float 
   const EndValues& c = layer.coefficient;
   if (!layer.defaultCoefficient) {
     const bool bothGiven = c.top > kGivenThreshold && c.bottom > kGivenThreshold;
-    return bothGiven ? interpolated(c, fraction) : 0.0f;
+    return bothGiven ? valueAt(c, fraction) : 0.0f;
   }
   // Defaulted layers: the interpolated default within the sand bounds, then
   // the depth-dependent beta formulas where they apply.
   const float coefficient =
-      boundedCoefficient(interpolated(c, fraction), kMinimumSideCoefficient, kSandBetaMax);
+      boundedCoefficient(valueAt(c, fraction), kMinimumSideCoefficient, kSandBetaMax);
   if (layer.type == kSand && sandUsesBetaMethod(layer)) {
     return sandBetaAt(depthFt, blowCount);
   }

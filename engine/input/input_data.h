@@ -41,6 +41,11 @@ struct EndValues {
   float bottom = 0.0f;
 };
 
+// The value at a position in the layer: 0 at its top, 1 at its bottom.
+inline float valueAt(const EndValues& ends, float fraction) {
+  return ends.top + (ends.bottom - ends.top) * fraction;
+}
+
 struct Layer {
   float typeCode = 0.0f;  // as read; compared as an exact value
   int type = 0;

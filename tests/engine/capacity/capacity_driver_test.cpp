@@ -171,6 +171,20 @@ TEST(CapacityDriver, ClayShaleAtTheBottomGetsTheWeakRockNote) {
   EXPECT_EQ(reportEnd, note);
 }
 
+TEST(CapacityDriver, SoundRockAboveTheShaleLeavesOutTheWeakRockNote) {
+  testing::TestFolder folder;
+  // Strong rock of 2000 psi (288000 psf) with concrete of 4000 psi over clay
+  // shale: the last rock strength evaluated is 2000 psi.
+  const auto result = testing::runEngineOn(
+      folder, projectText("1", "2 1 1.0 1.0 1 2", "2.0 2.0 0 0 0 0 3600000", "2 20.0 20.0 2.0 3.0",
+                          {"7 20.0", "288000 576000 1.0 0.0 2.0 0 1000000 90 0 1 1",
+                           "288000 576000 1.0 0.0 2.0 0 1000000 90 0 1 1", "3 40.0",
+                           "0 125 0 6000 30 0 0 1 1", "0 125 0 6000 30 0 0 1 1", "0 0"}));
+  ASSERT_EQ(result.status, 0);
+  EXPECT_EQ(countOf(result.report, "ROCK WITH COMPRESSIVE STRENGTH LESS THAN 1000 PSI (6894 kPA)"),
+            0);
+}
+
 // The same sand profile in English and SI units: every SI row is the
 // English row converted with the report factors.
 TEST(CapacityDriver, SiRowsEqualTheEnglishRowsConverted) {

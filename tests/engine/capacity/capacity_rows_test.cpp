@@ -21,6 +21,8 @@ struct Analysis {
   ShaftGeometry geometry;
   TipArrays tips;
   RowTable table;
+  WalkResult walk;
+  RockRunState rockRun;
 };
 
 RunSettings shaftSettings(float waterTableFt) {
@@ -85,7 +87,9 @@ std::unique_ptr<Analysis> analyse(InputData& data, float stemDiameter) {
   roundWalkedLayerBottoms(data);
   analysis->geometry = shaftGeometryFor(stemDiameter, data.settings);
   RunOutput out;  // no files: the data warnings are not looked at here
-  walkProfile(data, analysis->geometry, analysis->tips, out);
+  RockNotes notes(out);
+  analysis->walk =
+      walkProfile(data, analysis->geometry, analysis->tips, out, notes, analysis->rockRun);
   formRows(data, data.settings, analysis->geometry, analysis->tips, analysis->table,
            [](const CapacityRow&) {});
   return analysis;

@@ -1,0 +1,100 @@
+#include <algorithm>
+#include <cmath>
+
+#include "capacity/rock_rules.h"
+#include "input/unit_constants.h"
+
+namespace bormek {
+namespace {
+
+constexpr float kAtmospherePsfGeomaterial = 2115.7f;
+constexpr float kGeomaterialPi = 3.1416f;
+constexpr float kPreconsolidationPerBlow = 0.2f;  // sigma-p' = 0.2 N60 pa
+constexpr float kFrictionIntercept = 12.2f;       // phi' = atan[(N60 / (12.2 + 20.3 s/pa))^0.34]
+constexpr float kFrictionStressSlope = 20.3f;
+constexpr float kFrictionExponent = 0.34f;
+constexpr float kInterfaceFrictionShare = 0.75f;  // tan(0.75 phi')
+constexpr float kBaseStressFactor = 2.1459f;      // qmax = 2.1459 sigma-v' OCR^0.8
+constexpr float kBaseOcrExponent = 0.8f;
+constexpr float kModulusPerBlowPsf = 46545.4f;  // Em = 22 pa N60^0.82
+constexpr float kModulusBlowExponent = 0.82f;
+constexpr float kNoSocketFt = 0.001f;
+constexpr float kModulusGivenPsf = 0.001f;
+constexpr float kSocketDiametersBelowDesignDepth = 2.0f;
+
+float meanUnitWeight(const Layer& layer) {
+  return (layer.unitWeight.top + layer.unitWeight.bottom) / 2.0f;
+}
+
+// sigma-v' (psf) at the middle of the layer from the full weight of the
+// layers above and half of this one, less the water pressure.
+float midLayerStressPsf(const InputData& data, int layerIndex) {
+  float stress = 0.0f;
+  for (int k = 1; k < layerIndex; ++k) {
+    const Layer& above = data.layers[static_cast<std::size_t>(k)];
+    stress += (above.bottomDepth - above.topDepth) * meanUnitWeight(above);
+  }
+  const Layer& layer = data.layers[static_cast<std::size_t>(layerIndex)];
+  stress += 0.5f * (layer.bottomDepth - layer.topDepth) * meanUnitWeight(layer);
+  const float middle = (layer.topDepth + layer.bottomDepth) / 2.0f;
+  const float waterTable = data.settings.waterTableDepth;
+  if (waterTable < middle) {
+    stress -= kWaterUnitWeightPcf * (middle - waterTable);
+  }
+  return stress;
+}
+
+// Em (psf) for the load-settlement stage: the layer's bottom modulus when
+// given, else from N60.
+float geomaterialModulusPsf(const Layer& layer, float n60) {
+  const float givenPsf = layer.modulusTsf.bottom * kPoundsPerTon;
+  if (givenPsf > kModulusGivenPsf) {
+    return givenPsf;
+  }
+  return kModulusPerBlowPsf * std::pow(n60, kModulusBlowExponent);
+}
+
+}  // namespace
+
+float rockDesignDepth(const InputData& data, int layerIndex) {
+  const RunSettings& s = data.settings;
+  if (s.designControl == kShaftLengthGiven) {
+    return s.proposedDepth;
+  }
+  const Layer& layer = data.layers[static_cast<std::size_t>(layerIndex)];
+  return (layer.topDepth + layer.bottomDepth) / 2.0f + s.topLength;
+}
+
+RockResult decomposedRockSlice(const RockSlice& slice, RockDiameterState& state, RockNotes& notes) {
+  const Layer& layer = slice.layer();
+  RockResult result;
+  result.socketDiameterFt = valueAt(layer.socketDiameter, slice.fraction) * slice.socketScale;
+  const float socketFt =
+      result.socketDiameterFt < kNoSocketFt ? slice.data->settings.dStart : result.socketDiameterFt;
+  const bool nearDesignDepth =
+      slice.depthFt < slice.designDepthFt + kSocketDiametersBelowDesignDepth * socketFt;
+  const float stress =
+      nearDesignDepth ? slice.stressBottomPsf : midLayerStressPsf(*slice.data, slice.layerIndex);
+  // A negative blow count has no meaning; it counts as none.
+  const float n60 = std::max(valueAt(layer.blowCount, slice.fraction), 0.0f);
+  state.decomposedRockModulusPsf = geomaterialModulusPsf(layer, n60);
+  // Rock above without unit weight can leave no effective stress below the
+  // water table; the correlations need a positive one.
+  if (!(stress > 0.0f)) {
+    notes.gap(slice, RockGap::kNoEffectiveStress);
+    return result;
+  }
+  const float pa = kAtmospherePsfGeomaterial;
+  const float ocr = kPreconsolidationPerBlow * n60 * pa / stress;
+  const float frictionAngle = std::atan(
+      std::pow(n60 / (kFrictionIntercept + kFrictionStressSlope * stress / pa), kFrictionExponent));
+  const float sinFriction = std::sin(frictionAngle);
+  const float k0 = (1.0f - sinFriction) * std::pow(ocr, sinFriction);
+  const float shearPsf = stress * k0 * std::tan(kInterfaceFrictionShare * frictionAngle);
+  result.unitSideTsf = shearPsf / kPoundsPerTon;
+  const float baseStressPsf = kBaseStressFactor * stress * std::pow(ocr, kBaseOcrExponent);
+  result.baseTons = baseStressPsf * kGeomaterialPi * socketFt * socketFt / 4.0f / kPoundsPerTon;
+  return result;
+}
+
+}  // namespace bormek
