@@ -330,6 +330,14 @@ TEST(WeakRock, SocketStartsAtTheFirstWeakOrStrongRockNotInGravel) {
   expectClose(result.unitSideTsf, 20.4981, "side");
 }
 
+TEST(RockDesignDepth, GivenShaftLengthOrMidLayerPlusTopZone) {
+  InputData data = decomposedProfile();        // layer 2 from 10 to 40 ft
+  EXPECT_EQ(rockDesignDepth(data, 2), 25.0f);  // the shaft length given
+  data.settings.designControl = kDesignLoadGiven;
+  data.settings.topLength = 4.0f;
+  EXPECT_EQ(rockDesignDepth(data, 2), 29.0f);  // (10 + 40) / 2 + 4
+}
+
 TEST(TableInterpolation, BetweenPointsAndClampedOutside) {
   const float keys[] = {1.0f, 2.0f, 4.0f};
   const float values[] = {10.0f, 20.0f, 0.0f};
