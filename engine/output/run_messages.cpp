@@ -19,4 +19,12 @@ void writeRunError(RunOutput& out, const std::vector<std::string>& lines) {
   }
 }
 
+void writeRunWarning(RunOutput& out, const std::vector<std::string>& lines) {
+  out.notes("");
+  out.notes(fmt::X(5) + "*********************WARNING**********************");
+  for (const std::string& line : lines) {
+    out.notes(fmt::X(5) + line);
+  }
+}
+
 }  // namespace bormek
