@@ -7,6 +7,7 @@
 #include "capacity/depth_walk.h"
 #include "capacity/increment_table.h"
 #include "capacity/layer_completion.h"
+#include "capacity/rock_rules.h"
 #include "capacity/shaft_geometry.h"
 #include "entry/run_status.h"
 #include "input/input_reader.h"
@@ -14,6 +15,8 @@
 #include "input/soil_echo.h"
 #include "output/capacity_report.h"
 #include "output/fortran_format.h"
+#include "output/plot_data.h"
+#include "settlement/settlement_stage.h"
 
 namespace bormek {
 namespace {
@@ -25,14 +28,55 @@ constexpr float kDiameterLimitAllowanceFt = 0.02f;
 struct RunWork {
   TipArrays tips;
   RowTable table;
+  RowTable reported;  // the rows of the report table, for the plot file
   BestShaft best;
   RockRunState rock;
+  SettlementInput settlement;
+  SettlementLines lines;
 };
 
 void writeTipsBeyondCapacity(RunOutput& out) {
   out.notes("");
   out.notes(fmt::X(5) + "SHAFT TIPS BELOW " + std::to_string(kMaxTipDepths - 1) +
             " FT ARE NOT ANALYSED");
+}
+
+void keepReportedRow(RowTable& reported, const CapacityRow& row) {
+  if (reported.count < kMaxRows) {
+    reported.rows[static_cast<std::size_t>(reported.count++)] = row;
+  }
+}
+
+// The layer that holds the final tip: the first whose bottom lies below it.
+int tipLayerOf(const InputData& data, float lengthFt) {
+  for (int k = 1; k < data.entryCount; ++k) {
+    if (data.layers[static_cast<std::size_t>(k)].bottomDepth > lengthFt) {
+      return k;
+    }
+  }
+  return data.entryCount - 1;
+}
+
+// Completes the walk's record for the load-settlement stage from the final
+// row of the table.
+void prepareSettlement(const InputData& data, const ShaftGeometry& g, RunWork& work) {
+  const RunSettings& s = data.settings;
+  const CapacityRow& last = work.table.rows[static_cast<std::size_t>(work.table.count - 1)];
+  SettlementInput& input = work.settlement;
+  input.data = &data;
+  input.depthPoints = work.reported.count;
+  input.tipLayer = tipLayerOf(data, last.length);
+  // In design-load mode the analysis takes the shaft down to the tip less
+  // the bottom zone; a given shaft length is taken as it stands.
+  input.lengthFt = s.designControl == kDesignLoadGiven ? last.length - s.bottomLength - g.bellHeight
+                                                       : last.length;
+  input.designDepthFt = rockDesignDepth(data, input.tipLayer);
+  input.stemDiameterFt = g.stemDiameter;
+  input.baseDiameterFt = g.baseDiameter;
+  input.bellHeightFt = g.bellHeight;
+  input.socketScale = g.stemDiameter / s.dStart;
+  input.tipTons = last.base;
+  input.sideTons = last.side;
 }
 
 void recordBestShaft(const ShaftGeometry& g, const RowTable& table, BestShaft& best) {
@@ -45,8 +89,8 @@ void recordBestShaft(const ShaftGeometry& g, const RowTable& table, BestShaft& b
 }
 
 // One trial diameter: geometry, walk, rows, report table and best shaft.
-std::int32_t analyseDiameter(float stemDiameter, InputData& data, RunWork& work, RunOutput& out,
-                             RockNotes& rockNotes) {
+std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& data, RunWork& work,
+                             RunOutput& out, RockNotes& rockNotes) {
   RunSettings& s = data.settings;
   const ReportStyle style = reportStyleOf(s);
   const ShaftGeometry g = shaftGeometryFor(stemDiameter, s);
@@ -54,13 +98,18 @@ std::int32_t analyseDiameter(float stemDiameter, InputData& data, RunWork& work,
   s.bottomLength = std::round(s.bottomLength);
   writeLegendAndHeads(out, style);
 
-  if (walkProfile(data, g, work.tips, out, rockNotes, work.rock).tipsBeyondCapacity) {
+  if (walkProfile(data, g, work.tips, out, rockNotes, work.rock, work.settlement)
+          .tipsBeyondCapacity) {
     writeTipsBeyondCapacity(out);
   }
   const bool designLoad = s.designControl == kDesignLoadGiven;
   // Rows are formatted only where they are written.
   const bool writeRows = designLoad || out.consoleEnabled();
+  work.reported.count = 0;
   formRows(data, s, g, work.tips, work.table, [&](const CapacityRow& row) {
+    if (designLoad) {
+      keepReportedRow(work.reported, row);
+    }
     if (!writeRows) {
       return;
     }
@@ -84,13 +133,28 @@ std::int32_t analyseDiameter(float stemDiameter, InputData& data, RunWork& work,
     return kStatusDesignLoadNotReached;
   }
   if (!designLoad) {
-    forEachIncrementRow(s, g, work.table,
-                        [&](const CapacityRow& row) { out.report(rowLine(row, style)); });
+    forEachIncrementRow(s, g, work.table, [&](const CapacityRow& row) {
+      out.report(rowLine(row, style));
+      keepReportedRow(work.reported, row);
+    });
     if (!work.table.targetReached) {
       writeDesignDepthNotReached(out);
     }
   }
+  prepareSettlement(data, g, work);
+  const std::int32_t status = runSettlementStage(work.settlement, out, work.lines);
+  if (status != kStatusCompleted) {
+    return status;
+  }
   recordBestShaft(g, work.table, work.best);
+  if (lastDiameter) {
+    writeMostEfficientShaft(out, work.best, s.si);
+  }
+  const PlotBlock block{plotDiameterCount(s), work.lines.count, &work.reported, &work.lines.lines};
+  writePlotBlock(out, block, s);
+  if (work.lines.oneLine) {
+    writeOneLineTable(out, work.lines.lines[0], s.si);
+  }
   return kStatusCompleted;
 }
 
@@ -109,19 +173,17 @@ std::int32_t analyseDiameters(InputData& data, RunOutput& out) {
   const auto work = std::make_unique<RunWork>();
   RockNotes rockNotes(out);
   const float diameterLimit = data.settings.diaLim + kDiameterLimitAllowanceFt;
-  float stemDiameter = data.settings.dStart;
   bool lastDiameter = false;
-  while (!lastDiameter) {
-    const std::int32_t status = analyseDiameter(stemDiameter, data, *work, out, rockNotes);
+  for (float stemDiameter = data.settings.dStart; !lastDiameter; stemDiameter += kDiameterStepFt) {
+    lastDiameter = stemDiameter + kDiameterStepFt >= diameterLimit;
+    const std::int32_t status =
+        analyseDiameter(stemDiameter, lastDiameter, data, *work, out, rockNotes);
     if (status != kStatusCompleted) {
+      writeCurveListing(work->lines.listing);
       return status;
     }
-    stemDiameter += kDiameterStepFt;
-    lastDiameter = stemDiameter >= diameterLimit;
-    if (lastDiameter) {
-      writeMostEfficientShaft(out, work->best, data.settings.si);
-    }
   }
+  writeCurveListing(work->lines.listing);
   if (weakRockNoteApplies(data, work->rock)) {
     writeWeakRockNote(out);
   }

@@ -26,8 +26,8 @@ float meanUnitWeight(const Layer& layer) {
   return (layer.unitWeight.top + layer.unitWeight.bottom) / 2.0f;
 }
 
-// sigma-v' (psf) at the middle of the layer from the full weight of the
-// layers above and half of this one, less the water pressure.
+}  // namespace
+
 float midLayerStressPsf(const InputData& data, int layerIndex) {
   float stress = 0.0f;
   for (int k = 1; k < layerIndex; ++k) {
@@ -44,17 +44,16 @@ float midLayerStressPsf(const InputData& data, int layerIndex) {
   return stress;
 }
 
-// Em (psf) for the load-settlement stage: the layer's bottom modulus when
-// given, else from N60.
+bool geomaterialModulusGiven(const Layer& layer) {
+  return layer.modulusTsf.bottom * kPoundsPerTon > kModulusGivenPsf;
+}
+
 float geomaterialModulusPsf(const Layer& layer, float n60) {
-  const float givenPsf = layer.modulusTsf.bottom * kPoundsPerTon;
-  if (givenPsf > kModulusGivenPsf) {
-    return givenPsf;
+  if (geomaterialModulusGiven(layer)) {
+    return layer.modulusTsf.bottom * kPoundsPerTon;
   }
   return kModulusPerBlowPsf * std::pow(n60, kModulusBlowExponent);
 }
-
-}  // namespace
 
 float rockDesignDepth(const InputData& data, int layerIndex) {
   const RunSettings& s = data.settings;

@@ -241,6 +241,27 @@ void applyLimits(const Slice& slice, const InputData& data, const ShaftGeometry&
   }
 }
 
+// Per-layer summary and side profile of the load-settlement stage.
+void recordSlice(const Slice& slice, float unitSideTsf, float cumulativeSideTons, int tip,
+                 SettlementInput& settlement) {
+  LayerSummary& summary = settlement.layers[static_cast<std::size_t>(slice.layerIndex)];
+  if (!summary.walked) {
+    summary.walked = true;
+    summary.unitSideFirstTsf = unitSideTsf;
+  }
+  summary.unitSideLastTsf = unitSideTsf;
+  summary.cumulativeSideTons = cumulativeSideTons;
+  summary.lastTipFt = static_cast<float>(tip);
+  summary.lastSliceDepthFt = slice.depth;
+  summary.lastSliceFraction = slice.fraction;
+  summary.lastSliceStressPsf = slice.stressBottom;
+  const auto depth = static_cast<int>(slice.depth);
+  if (depth < kSideProfileDepths) {
+    settlement.sideProfileTsf[static_cast<std::size_t>(depth)] = unitSideTsf;
+    settlement.sideProfileDeepest = std::max(settlement.sideProfileDeepest, depth);
+  }
+}
+
 }  // namespace
 
 void roundWalkedLayerBottoms(InputData& data) {
@@ -253,11 +274,18 @@ void roundWalkedLayerBottoms(InputData& data) {
 }
 
 WalkResult walkProfile(const InputData& data, const ShaftGeometry& g, TipArrays& tips,
-                       RunOutput& out, RockNotes& rockNotes, RockRunState& rockRun) {
+                       RunOutput& out, RockNotes& rockNotes, RockRunState& rockRun,
+                       SettlementInput& settlement) {
   const RunSettings& s = data.settings;
   tips = TipArrays{};
+  settlement.layers = {};
+  settlement.sideProfileTsf = {};
+  settlement.sideProfileDeepest = 0;
+  settlement.rock = RockDiameterState{};
+  settlement.sideAboveWeakRockTons = 0.0f;
+  bool weakRockReached = false;
   WalkResult walk;
-  WalkContext context{data, g, out, rockNotes, rockRun, walk.rock};
+  WalkContext context{data, g, out, rockNotes, rockRun, settlement.rock};
   float stress = stressAboveTopLength(data);
   float cumulativeSide = 0.0f;
   float cumulativeFactored = 0.0f;
@@ -290,6 +318,10 @@ WalkResult walkProfile(const InputData& data, const ShaftGeometry& g, TipArrays&
         walk.tipsBeyondCapacity = true;
         break;
       }
+      if (layer.type == kWeakRock && !weakRockReached) {
+        weakRockReached = true;
+        settlement.sideAboveWeakRockTons = cumulativeSide;
+      }
       SliceResult result = isRock(layer.type) ? evaluateRockSlice(slice, context)
                                               : evaluateSoilSlice(slice, data, g, out);
       applyLimits(slice, data, g, result);
@@ -303,13 +335,14 @@ WalkResult walkProfile(const InputData& data, const ShaftGeometry& g, TipArrays&
       tips.side[j] = cumulativeSide;
       tips.factoredSide[j] = cumulativeFactored;
       tips.base[j] = result.base;
-      tips.unitSide[j] = result.unitSide;
       tips.soilFlag[j] = isStrongRock(layer.type) ? 0.0f : 1.0f;
       tips.length[j] = static_cast<float>(tip);
       tips.volume[j] =
           (static_cast<float>(tip) - g.bellHeight) * g.stemArea / kCubicFeetPerCubicYard +
           g.underreamVolume;
       tips.deepest = tip;
+      recordSlice(slice, result.coefficient > 0.0f ? result.unitSide : 0.0f, cumulativeSide, tip,
+                  settlement);
     }
     previousEnd = std::max(previousEnd, layer.bottomDepth);
     walkedBefore = true;

@@ -9,6 +9,7 @@
 #include "capacity/shaft_geometry.h"
 #include "input/input_data.h"
 #include "output/run_output.h"
+#include "settlement/settlement_input.h"
 
 namespace bormek {
 
@@ -20,7 +21,6 @@ struct TipArrays {
   std::array<float, kMaxTipDepths> side{};          // cumulative ultimate side QS
   std::array<float, kMaxTipDepths> factoredSide{};  // cumulative side x LRFD side factors
   std::array<float, kMaxTipDepths> base{};          // QB of the slice's tip
-  std::array<float, kMaxTipDepths> unitSide{};      // f of the slice
   std::array<float, kMaxTipDepths> soilFlag{};      // 1 soil, 0 strong rock (types 4, 7)
   std::array<float, kMaxTipDepths> length{};        // tip depth, 0 where no slice was stored
   std::array<float, kMaxTipDepths> volume{};        // concrete of a shaft tipped there
@@ -29,7 +29,6 @@ struct TipArrays {
 
 struct WalkResult {
   bool tipsBeyondCapacity = false;  // slices whose tip lies below 499 ft were not stored
-  RockDiameterState rock;           // handed to the load-settlement stage
 };
 
 // Rounds the bottom of every layer below TOPLENG to whole feet (0.5 up),
@@ -38,8 +37,11 @@ void roundWalkedLayerBottoms(InputData& data);
 
 // Walks every layer below TOPLENG for the diameter of `geometry`; BS must
 // already be rounded to whole feet. Data warnings go to `out` as they arise;
-// missing rock values are noted once per layer through `rockNotes`.
+// missing rock values are noted once per layer through `rockNotes`. The
+// per-layer summaries, the side profile and the rock state of the diameter
+// are recorded in `settlement` for the load-settlement stage.
 WalkResult walkProfile(const InputData& data, const ShaftGeometry& geometry, TipArrays& tips,
-                       RunOutput& out, RockNotes& rockNotes, RockRunState& rockRun);
+                       RunOutput& out, RockNotes& rockNotes, RockRunState& rockRun,
+                       SettlementInput& settlement);
 
 }  // namespace bormek

@@ -1,3 +1,4 @@
+#include "capacity/rock_rules.h"
 #include "capacity/rock_slice.h"
 
 #include <string>
@@ -44,6 +45,10 @@ const char* materialOf(int type) {
 }
 
 }  // namespace
+
+const char* rockGapText(RockGap gap) {
+  return kGapTexts[static_cast<int>(gap)].missing;
+}
 
 void RockNotes::gap(const RockSlice& slice, RockGap gap) {
   const auto bit = std::uint32_t{1} << static_cast<int>(gap);

@@ -47,6 +47,20 @@ float weakRockSideFactor(const WeakRockSocket& socket, float settlementFt);
 // when the formula's bracket is not positive (a very long socket).
 float weakRockBasePsf(const WeakRockSocket& socket, float settlementFt);
 
+// sigma-v' (psf) at the middle of a layer: the full weight of the layers
+// above and half of this one, less the water pressure.
+float midLayerStressPsf(const InputData& data, int layerIndex);
+// Em (psf) of decomposed rock: the layer's bottom modulus when given, else
+// 22 pa N60^0.82.
+float geomaterialModulusPsf(const Layer& layer, float n60);
+bool geomaterialModulusGiven(const Layer& layer);
+// Layer entry of the weak-rock socket's first layer: the first of type 6 or
+// 7 from the surface down (gravelly sand and gravel never start it); 0 when
+// there is none.
+int weakRockSocketTopLayer(const InputData& data);
+// What is missing, in the words of the run notes.
+const char* rockGapText(RockGap gap);
+
 // Depth (ft) the decomposed-rock and weak-rock rules design for: the shaft
 // length when it is given, else the mid-depth of the layer plus TOPLENG.
 float rockDesignDepth(const InputData& data, int layerIndex);

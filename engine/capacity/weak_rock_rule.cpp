@@ -43,22 +43,11 @@ bool hasOpenJoints(int condition) {
   return condition == 3 || condition == 4;
 }
 
-// The socket starts at the top of the first weak-rock or strong-rock layer
-// with side and base (types 6 and 7) from the surface down.
-int firstSocketLayer(const InputData& data) {
-  for (int k = 1; k < data.entryCount; ++k) {
-    const int type = data.layers[static_cast<std::size_t>(k)].type;
-    if (type == kWeakRock || type == kStrongRockBoth) {
-      return k;
-    }
-  }
-  return 0;
-}
-
 // Depth of the slice below the socket top (Lz), at least the bottom socket
 // diameter of the socket's first layer, and 1 ft when not positive.
 float depthIntoSocket(const RockSlice& slice) {
-  const Layer& top = slice.data->layers[static_cast<std::size_t>(firstSocketLayer(*slice.data))];
+  const Layer& top =
+      slice.data->layers[static_cast<std::size_t>(weakRockSocketTopLayer(*slice.data))];
   float depth = std::max(slice.depthFt - top.topDepth, top.socketDiameter.bottom);
   if (!(depth > 0.0f)) {
     depth = kMinimumSocketDepthFt;
@@ -86,6 +75,16 @@ float sideFactor(float k, float n) {
 
 }  // namespace
 
+int weakRockSocketTopLayer(const InputData& data) {
+  for (int k = 1; k < data.entryCount; ++k) {
+    const int type = data.layers[static_cast<std::size_t>(k)].type;
+    if (type == kWeakRock || type == kStrongRockBoth) {
+      return k;
+    }
+  }
+  return 0;
+}
+
 WeakRockSocket weakRockSocketAt(const RockSlice& slice, float meanModulusTsf,
                                 float depthIntoSocketFt) {
   const Layer& layer = slice.layer();
@@ -95,7 +94,7 @@ WeakRockSocket weakRockSocketAt(const RockSlice& slice, float meanModulusTsf,
   socket.diameterFt = valueAt(layer.socketDiameter, slice.fraction) * slice.socketScale;
   socket.strengthPsf = valueAt(layer.rockStrength, slice.fraction);
   const float socketTop =
-      slice.data->layers[static_cast<std::size_t>(firstSocketLayer(*slice.data))].topDepth;
+      slice.data->layers[static_cast<std::size_t>(weakRockSocketTopLayer(*slice.data))].topDepth;
   const float fluidDepth = std::min((slice.designDepthFt + socketTop) / 2.0f, kMaxFluidDepthFt);
   socket.normalStressPsf =
       kConcreteUnitWeight * fluidPressureFactor(slumpInches(slice), fluidDepth) * fluidDepth;

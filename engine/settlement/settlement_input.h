@@ -26,8 +26,8 @@ using SettlementLine = std::array<SettlementPoint, kSettlementPoints>;
 // was not walked (above TOPLENG).
 struct LayerSummary {
   bool walked = false;
-  float unitSideFirstTsf = 0.0f;  // at the first slice of the layer
-  float unitSideLastTsf = 0.0f;   // at the last slice of the layer
+  float unitSideFirstTsf = 0.0f;    // at the first slice of the layer
+  float unitSideLastTsf = 0.0f;     // at the last slice of the layer
   float cumulativeSideTons = 0.0f;  // QS of a shaft tipped at the last slice
   float lastTipFt = 0.0f;           // tip depth belonging to the last slice
   // The last slice walked in the layer: its depth, its position in the layer
@@ -39,16 +39,16 @@ struct LayerSummary {
 
 struct SettlementInput {
   const InputData* data = nullptr;
-  int depthPoints = 0;           // N: rows of the diameter's result table, also the t-z segments
-  float lengthFt = 0.0f;         // L used for the settlement analysis
-  float designDepthFt = 0.0f;    // DGH, or the driver's substitute in design-load mode
-  float stemDiameterFt = 0.0f;   // D
-  float baseDiameterFt = 0.0f;   // Db
-  float bellHeightFt = 0.0f;     // hb
-  float socketScale = 1.0f;      // D / DSTART
-  float tipTons = 0.0f;          // QB of the final row
-  float sideTons = 0.0f;         // QS of the final row
-  int tipLayer = 0;              // layer table entry that holds the tip
+  int depthPoints = 0;          // N: rows of the diameter's result table, also the t-z segments
+  float lengthFt = 0.0f;        // L used for the settlement analysis
+  float designDepthFt = 0.0f;   // DGH, or the driver's substitute in design-load mode
+  float stemDiameterFt = 0.0f;  // D
+  float baseDiameterFt = 0.0f;  // Db
+  float bellHeightFt = 0.0f;    // hb
+  float socketScale = 1.0f;     // D / DSTART
+  float tipTons = 0.0f;         // QB of the final row
+  float sideTons = 0.0f;        // QS of the final row
+  int tipLayer = 0;             // layer table entry that holds the tip
   std::array<LayerSummary, kMaxLayerEntries> layers{};  // entries 1 to entryCount - 1
   // Unit side resistance (tsf) of the slice ending at each whole foot of
   // depth; index 0 is the surface with 0. Beyond `sideProfileDeepest` the

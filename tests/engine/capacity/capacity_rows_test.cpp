@@ -23,6 +23,7 @@ struct Analysis {
   RowTable table;
   WalkResult walk;
   RockRunState rockRun;
+  SettlementInput settlement;
 };
 
 RunSettings shaftSettings(float waterTableFt) {
@@ -88,8 +89,8 @@ std::unique_ptr<Analysis> analyse(InputData& data, float stemDiameter) {
   analysis->geometry = shaftGeometryFor(stemDiameter, data.settings);
   RunOutput out;  // no files: the data warnings are not looked at here
   RockNotes notes(out);
-  analysis->walk =
-      walkProfile(data, analysis->geometry, analysis->tips, out, notes, analysis->rockRun);
+  analysis->walk = walkProfile(data, analysis->geometry, analysis->tips, out, notes,
+                               analysis->rockRun, analysis->settlement);
   formRows(data, data.settings, analysis->geometry, analysis->tips, analysis->table,
            [](const CapacityRow&) {});
   return analysis;
@@ -259,7 +260,7 @@ TEST(CapacityRows, RockCarriesNoUnitWeightBelowTheWaterTable) {
   const auto analysis = analyse(data, 2.0f);
   // Water at the surface: 10 x 57.6 - 10 x 62.4 + 57.6 = 9.6 psf at 21 ft.
   // f = 0.5 x 9.6 x 0.700299 / 2000 = 0.00168072 tsf.
-  EXPECT_NEAR(analysis->tips.unitSide[21], 0.00168072f, 1e-7f);
+  EXPECT_NEAR(analysis->settlement.sideProfileTsf[21], 0.00168072f, 1e-7f);
   EXPECT_EQ(analysis->tips.soilFlag[15], 0.0f);
   EXPECT_EQ(analysis->tips.soilFlag[21], 1.0f);
 }

@@ -1,0 +1,106 @@
+#include "output/plot_data.h"
+
+#include <string>
+
+#include "input/unit_constants.h"
+#include "output/fortran_format.h"
+
+namespace bormek {
+namespace {
+
+using fmt::Record;
+
+constexpr float kDiameterStepFt = 0.5f;
+constexpr int kValuesPerFirstLine = 5;
+
+// Report units, as the result table: SI m and kN.
+float lengthOut(float ft, bool si) {
+  return si ? ft / kFeetPerMetre : ft;
+}
+float forceOut(float tons, bool si) {
+  return si ? tons / kTonsPerKilonewton : tons;
+}
+
+// Seven values written as 5(1X,E10.3): five on the first line, two on the next.
+void writeDepthRow(RunOutput& out, const std::array<float, 7>& values) {
+  Record first;
+  Record second;
+  for (std::size_t k = 0; k < values.size(); ++k) {
+    (k < kValuesPerFirstLine ? first : second).X(1).E(values[k], 10, 3);
+  }
+  out.plot(first.str());
+  out.plot(second.str());
+}
+
+std::array<float, 7> depthRowOf(const CapacityRow& row, const RunSettings& s) {
+  const bool si = s.si;
+  const float side = forceOut(row.side, si);
+  const float base = forceOut(row.base, si);
+  if (s.designMethod == kLrfd) {
+    return {lengthOut(row.length, si),
+            side,
+            base,
+            forceOut(row.ultimate, si),
+            forceOut(row.factoredSide, si),
+            forceOut(row.factoredBase, si),
+            forceOut(row.factoredTotal, si)};
+  }
+  return {lengthOut(row.length, si),
+          side,
+          base,
+          forceOut(row.ultimate, si),
+          side / s.fsSide,
+          base / s.fsBase,
+          forceOut(row.allowable, si)};
+}
+
+void writeSettlementRows(RunOutput& out, const SettlementLine& line) {
+  for (const SettlementPoint& p : line) {
+    out.plot(Record()
+                 .X(1)
+                 .E(p.topLoad, 10, 3)
+                 .X(1)
+                 .E(p.topMovement, 10, 3)
+                 .X(1)
+                 .E(p.tipLoad, 10, 3)
+                 .X(1)
+                 .E(p.tipMovement, 10, 3)
+                 .str());
+  }
+}
+
+}  // namespace
+
+int plotDiameterCount(const RunSettings& s) {
+  return static_cast<int>((s.diaLim - s.dStart) / kDiameterStepFt) + 1;
+}
+
+void writePlotBlock(RunOutput& out, const PlotBlock& block, const RunSettings& s) {
+  const RowTable& rows = *block.rows;
+  out.plot(fmt::I(block.diameterCount, 12) + fmt::I(rows.count + 2, 12) +
+           fmt::I(block.lineCount, 12));
+  out.plot("   0.0  0.0  0.0  0.0  0.0 0.0  0.0  ");
+  const float firstDepth = rows.count > 0 ? lengthOut(rows.rows[0].length, s.si) : 0.0f;
+  out.plot(Record().X(1).E(firstDepth, 10, 3).A("   0.0   0.0  0.0 0.0  0.0  0.0 ").str());
+  for (int k = 0; k < rows.count; ++k) {
+    writeDepthRow(out, depthRowOf(rows.rows[static_cast<std::size_t>(k)], s));
+  }
+  const auto& lines = *block.lines;
+  const int written = block.lineCount > 1 ? 3 : 1;
+  for (int k = 0; k < written; ++k) {
+    writeSettlementRows(out, lines[static_cast<std::size_t>(k)]);
+  }
+}
+
+void writeOneLineTable(RunOutput& out, const SettlementLine& line, bool si) {
+  out.report("");
+  out.report(fmt::X(22) +
+             (si ? "TOP  LOAD     TOP MOVEMENT        " : "TOP  LOAD     TOP MOVEMENT     "));
+  out.report(fmt::X(22) +
+             (si ? "   kN              M             " : "   TONS             IN.       "));
+  for (const SettlementPoint& p : line) {
+    out.report(Record().X(13).E(p.topLoad, 17, 4).E(p.topMovement, 17, 4).str());
+  }
+}
+
+}  // namespace bormek

@@ -1,0 +1,42 @@
+#include "settlement/settlement_stage.h"
+
+#include "settlement/geomaterial_settlement.h"
+#include "settlement/rock_socket_settlement.h"
+#include "settlement/tz_pass.h"
+
+namespace bormek {
+
+constexpr int kTzLines = 3;
+
+std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
+                                SettlementLines& lines) {
+  const int tipType = input.data->layers[static_cast<std::size_t>(input.tipLayer)].type;
+  lines.oneLine = true;
+  switch (tipType) {
+    case kStrongRockEither:
+    case kStrongRockBoth:
+      lines.lines[0] = rockSocketSettlement(input, out);
+      return 0;
+    case kDecomposedRock:
+      lines.lines[0] = decomposedRockSettlement(input, out);
+      return 0;
+    case kWeakRock:
+      lines.lines[0] = weakRockSettlement(input, out);
+      return 0;
+    default:
+      break;
+  }
+  lines.oneLine = false;
+  const TzPassCode passes[] = {TzPassCode::kTrend, TzPassCode::kUpperBound,
+                               TzPassCode::kLowerBound};
+  for (std::size_t k = 0; k < 3; ++k) {
+    const std::int32_t status = TzPass(input, passes[k], out, lines.lines[k], lines.listing);
+    if (status != 0) {
+      return status;
+    }
+  }
+  lines.count = kTzLines;
+  return 0;
+}
+
+}  // namespace bormek

@@ -1,0 +1,29 @@
+// The load-settlement stage of one diameter, chosen by the tip layer: three
+// t-z passes for soil tips, the rock-socket line for strong rock, the
+// geomaterial lines for decomposed and weak rock.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "output/run_output.h"
+#include "settlement/settlement_input.h"
+#include "settlement/tz_listing.h"
+
+namespace bormek {
+
+// Lines of the run: trend, upper bound, lower bound. `count` is the number of
+// load-settlement lines announced in the plot file; it becomes 3 when the
+// t-z passes run and stays 3 for the rest of the run.
+struct SettlementLines {
+  std::array<SettlementLine, 3> lines{};
+  int count = 0;
+  bool oneLine = false;  // the last diameter gave a single (rock-tip) line
+  TzListing listing;     // curves of the last t-z pass, written when the run ends
+};
+
+// Returns 0, or the status of a t-z pass that stopped.
+std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
+                                SettlementLines& lines);
+
+}  // namespace bormek

@@ -1,0 +1,116 @@
+// Whole runs through the load-settlement stage: the plot-data file, the
+// curve listing and the statuses that stop a run.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/engine_run.h"
+
+namespace bormek {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::string projectText(const std::string& control, const std::string& shaft,
+                        const std::string& count, const Lines& layers) {
+  Lines lines = {"Settlement test", "1", control, shaft, count};
+  lines.insert(lines.end(), layers.begin(), layers.end());
+  return testing::crlf(lines);
+}
+
+const Lines kLinearClay = {"2 40.0", "9 120 0 1000 10 0 0 1 1", "9 120 0 3000 10 0 0 1 1",
+                           "0.55 0.55"};
+
+std::vector<std::string> wordsOf(const Lines& lines) {
+  std::vector<std::string> words;
+  for (const std::string& line : lines) {
+    std::istringstream in(line);
+    std::string word;
+    while (in >> word) {
+      words.push_back(word);
+    }
+  }
+  return words;
+}
+
+TEST(SettlementRun, PlotFileOfOneDiameterWithTenDepthRows) {
+  testing::TestFolder folder;
+  // Shaft length 20 ft at an increment of 2 ft: ten report rows.
+  const auto result =
+      testing::runEngineOn(folder, projectText("2 1 1.0 2.0 1 2", "2.0 2.0 0 0 0 0 3600000",
+                                               "1 20.0 20.0 2.0 3.0", kLinearClay));
+  ASSERT_EQ(result.status, 0);
+  const Lines plot = testing::readLines(folder.file("project.bkp"));
+  // Header, two literal rows, ten two-line depth rows, 45 load-settlement rows.
+  ASSERT_EQ(plot.size(), 1u + 2u + 20u + 45u);
+  const std::vector<std::string> header = wordsOf({plot[0]});
+  EXPECT_EQ(header, (std::vector<std::string>{"1", "12", "3"}));
+  EXPECT_EQ(plot[1], "   0.0  0.0  0.0  0.0  0.0 0.0  0.0  ");
+  EXPECT_EQ(plot[2], "  0.200E+01   0.0   0.0  0.0 0.0  0.0  0.0 ");
+  EXPECT_EQ(wordsOf({plot[3]}).size(), 5u);
+  EXPECT_EQ(wordsOf({plot[4]}).size(), 2u);
+  EXPECT_EQ(wordsOf({plot[22]}).size(), 2u);
+  EXPECT_EQ(wordsOf({plot[23]}).size(), 4u);
+  const std::vector<std::string> words = wordsOf(plot);
+  EXPECT_EQ(words.size(), 3u + 7u + 7u + 70u + 180u);
+  for (const std::string& word : words) {
+    std::size_t used = 0;
+    EXPECT_NO_THROW(static_cast<void>(std::stod(word, &used))) << word;
+    EXPECT_EQ(used, word.size()) << word;
+  }
+  // The last pass's curves stay in the curve listing of the working folder.
+  const Lines listing = testing::readLines(folder.file("TZDATA.DAT"));
+  ASSERT_FALSE(listing.empty());
+  EXPECT_EQ(listing.front(),
+            "     NOTE: TZ CURVE DATA ARE AVAILABLE FOR SAND AND CLAY LAYERS ONLY.");
+  EXPECT_EQ(listing.back(), "1");
+  // Three report sections, and the run-notes line of each pass: 15, N, 0, N.
+  int sections = 0;
+  for (const std::string& line : result.report) {
+    sections += line.find("RESULT FROM") != std::string::npos ? 1 : 0;
+  }
+  EXPECT_EQ(sections, 3);
+  EXPECT_EQ(result.notes, Lines(3, "          15          10           0          10"));
+}
+
+TEST(SettlementRun, AThinDeepestLayerStopsTheRunWithStatus2) {
+  testing::TestFolder folder;
+  // The deepest layer ends at 40.4 ft, rounded to 40 ft: it keeps 0.1 in of
+  // thickness, and its first node, 12.01 in below its top, lies beyond it.
+  const auto result = testing::runEngineOn(
+      folder,
+      projectText("2 1 1.0 2.0 1 2", "2.0 2.0 0 0 0 0 3600000", "2 20.0 20.0 2.0 3.0",
+                  {"2 40.0", "9 120 0 1000 10 0 0 1 1", "9 120 0 3000 10 0 0 1 1", "0.55 0.55",
+                   "2 40.4", "9 120 0 3000 10 0 0 1 1", "9 120 0 3000 10 0 0 1 1", "0.55 0.55"}));
+  EXPECT_EQ(result.status, 2);
+  // 40 ft = 480 in, + 12.01 in = 492.01 in.
+  const Lines expected = {"", std::string(29, ' ') + "**** WARNING ****",
+                          "     THE VALUE OF X =0.492E+03 IS BEYOND THE EXTENT OF THE INPUT "
+                          "STRENGTH CURVE 1"};
+  const Lines reportEnd(result.report.end() - 3, result.report.end());
+  EXPECT_EQ(reportEnd, expected);
+  EXPECT_TRUE(testing::readLines(folder.file("project.bkp")).empty());
+}
+
+TEST(SettlementRun, RockTipsWriteOneLineAndItsReportTable) {
+  testing::TestFolder folder;
+  const auto result = testing::runEngineOn(
+      folder, projectText("2 1 1.0 5.0 1 2", "3.0 3.0 0 0 3.0 0.0 3600000", "2 10.0 25.0 2.0 3.0",
+                          {"2 15.0", "0 118 0 1800 10 0 0 1 1", "0 120 0 2200 12 0 0 1 1", "0 0",
+                           "4 50.0", "216000 576000 2.0 0.01 3.0 0 1000000 80 0 1 1",
+                           "216000 576000 2.0 0.01 3.0 0 1000000 80 0 1 1"}));
+  ASSERT_EQ(result.status, 0);
+  const Lines plot = testing::readLines(folder.file("project.bkp"));
+  const std::vector<std::string> header = wordsOf({plot[0]});
+  ASSERT_EQ(header.size(), 3u);
+  EXPECT_EQ(header[2], "0");  // no t-z pass has run
+  const int rows = std::stoi(header[1]) - 2;
+  EXPECT_EQ(plot.size(), static_cast<std::size_t>(3 + 2 * rows + 15));
+  const Lines heading = {"", std::string(22, ' ') + "TOP  LOAD     TOP MOVEMENT     ",
+                         std::string(22, ' ') + "   TONS             IN.       "};
+  const Lines reportEnd(result.report.end() - 18, result.report.end() - 15);
+  EXPECT_EQ(reportEnd, heading);
+}
+
+}  // namespace
+}  // namespace bormek

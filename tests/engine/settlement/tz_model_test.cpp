@@ -1,0 +1,197 @@
+// The t-z model against values worked by hand from its curves and its
+// segment equations.
+#include "settlement/tz_model.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "capacity/layer_completion.h"
+#include "settlement/settlement_stage.h"
+#include "support/test_folder.h"
+
+namespace bormek {
+namespace {
+
+TzCurve linearCurve(float valuePerInch) {
+  TzCurve curve;
+  for (int k = 0; k < kCurvePoints; ++k) {
+    curve.movement[static_cast<std::size_t>(k)] = static_cast<float>(k);
+    curve.value[static_cast<std::size_t>(k)] = valuePerInch * static_cast<float>(k);
+  }
+  return curve;
+}
+
+TEST(TzModel, AssumedTipMovementsForATwentyFourInchShaft) {
+  const auto w = assumedTipMovements(24.0f);
+  EXPECT_FLOAT_EQ(w[0], 0.00001f);
+  EXPECT_FLOAT_EQ(w[11], 0.5f);
+  // 0.01 x 24 = 0.24 < 0.5: 1.25 x 0.5; 0.025 x 24 = 0.6 < 0.625: 1.25 x
+  // 0.625; 0.05 x 24 = 1.2 stands.
+  EXPECT_FLOAT_EQ(w[12], 0.625f);
+  EXPECT_FLOAT_EQ(w[13], 0.78125f);
+  EXPECT_FLOAT_EQ(w[14], 1.2f);
+}
+
+TEST(TzModel, CurvesClampBeyondTheirLastPoint) {
+  const TzCurve curve = linearCurve(5.0f);
+  EXPECT_FLOAT_EQ(curveValueAt(curve, 2.5f), 12.5f);
+  EXPECT_FLOAT_EQ(curveValueAt(curve, 50.0f), 45.0f);
+}
+
+// A two-segment shaft: L = 240 in, D = 24 in, Ec = 4e6 psi (AE = 0.7854 x
+// 576 x 4e6 = 1.80956e9 lb), side t = 5 w psi, tip P = 10000 w lb.
+// For Wm = 0.5 in: tip 5000 lb; segment 1 (mid-depth 180 in) first with
+// w = 0.5: dQ = 3.1416 x 24 x 120 x 2.5 = 22619.5 lb, wmid = 0.5 + 60 x
+// ((5000 + 16309.8) / 2) / AE = 0.5003533, off by more than 1e-4, so again
+// with t = 5 x 0.5003533: dQ = 22635.5, wmid within 1e-4: accepted, Q2 =
+// 27635.5, w2 = 0.5 + 120 x (5000 + 11317.8) / AE = 0.5010821; segment 2
+// likewise gives the head: 50353.9 lb at 0.503668 in.
+TEST(TzModel, TwoSegmentSolutionByHand) {
+  auto model = std::make_unique<TzModel>();
+  model->lengthIn = 240.0f;
+  model->diameterIn = 24.0f;
+  model->stemStiffnessLb = 0.7854f * 576.0f * 4e6f;
+  model->baseStiffnessLb = model->stemStiffnessLb;
+  model->segments = 2;
+  model->nodeCount = 1;
+  model->nodes[0].curve = linearCurve(5.0f);
+  model->tip = linearCurve(10000.0f);
+
+  const TzHead low = solveForTipMovement(*model, 0.5f);
+  EXPECT_FLOAT_EQ(low.tipLoadLb, 5000.0f);
+  EXPECT_NEAR(low.topLoadLb, 50353.93f, 0.5f);
+  EXPECT_NEAR(low.topMovementIn, 0.503668f, 2e-6f);
+  EXPECT_FALSE(low.iterationLimitReached);
+  // Wm = 2 in: the same equations give 201415.7 lb at 2.014672 in.
+  const TzHead high = solveForTipMovement(*model, 2.0f);
+  EXPECT_NEAR(high.topLoadLb, 201415.7f, 2.0f);
+  EXPECT_NEAR(high.topMovementIn, 2.014672f, 2e-6f);
+}
+
+TEST(TzModel, BellZoneTransfersNoLoad) {
+  auto model = std::make_unique<TzModel>();
+  model->lengthIn = 240.0f;
+  model->diameterIn = 24.0f;
+  model->bellHeightIn = 130.0f;  // the lower segment (mid-depth 180 in) lies in it
+  model->stemStiffnessLb = 0.7854f * 576.0f * 4e6f;
+  model->baseStiffnessLb = 0.7854f * 1296.0f * 4e6f;
+  model->segments = 2;
+  model->nodeCount = 1;
+  model->nodes[0].curve = linearCurve(5.0f);
+  model->tip = linearCurve(10000.0f);
+  const TzHead head = solveForTipMovement(*model, 2.0f);
+  // Only the upper segment carries 3.1416 x 24 x 120 x 5 w with w about 2.
+  EXPECT_NEAR(head.topLoadLb, 20000.0f + 9047.81f * 5.0f * 2.0f, 150.0f);
+  EXPECT_LT(head.topLoadLb, 20000.0f + 2.0f * 9047.81f * 5.0f * 2.0f);
+}
+
+// Sand 0 to 20 ft over clay 20 to 40 ft; D = 2 ft, the walk's side
+// resistance 1.44 tsf (20 psi) everywhere.
+SettlementInput twoLayerInput(InputData& data, int tipLayer) {
+  Layer sand;
+  sand.type = kSand;
+  sand.topDepth = 0.0f;
+  sand.bottomDepth = 20.0f;
+  Layer clay = sand;
+  clay.type = kClay;
+  clay.topDepth = 20.0f;
+  clay.bottomDepth = 40.0f;
+  data.layers[1] = sand;
+  data.layers[2] = clay;
+  data.entryCount = 3;
+  data.settings.ecInput = 4000000.0f;
+  SettlementInput input;
+  input.data = &data;
+  input.depthPoints = 10;
+  input.lengthFt = 30.0f;
+  input.stemDiameterFt = 2.0f;
+  input.baseDiameterFt = 2.5f;
+  input.tipTons = 100.0f;
+  input.tipLayer = tipLayer;
+  for (int k = 1; k <= 2; ++k) {
+    input.layers[static_cast<std::size_t>(k)] = {true, 1.44f, 1.44f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
+  }
+  for (int z = 1; z <= 40; ++z) {
+    input.sideProfileTsf[static_cast<std::size_t>(z)] = 1.44f;
+  }
+  input.sideProfileDeepest = 40;
+  return input;
+}
+
+TEST(TzModel, NodeCurvesAndTipCurvesOfBothFamilies) {
+  InputData data;
+  const SettlementInput input = twoLayerInput(data, 1);
+  auto model = std::make_unique<TzModel>();
+  ASSERT_EQ(buildTzModel(input, TzPassCode::kTrend, *model).status, TzStatus::kBuilt);
+  ASSERT_EQ(model->nodeCount, 10);
+  // Nodes of the clay layer (240 to 480 in): 252.01, 300, 360, 419.995, 479.99.
+  EXPECT_FLOAT_EQ(model->nodes[5].depthIn, 252.01f);
+  EXPECT_FLOAT_EQ(model->nodes[6].depthIn, 300.0f);
+  EXPECT_FLOAT_EQ(model->nodes[9].depthIn, 479.99f);
+  // 1.44 tsf = 20 psi. Sand trend point 2: 0.001 x 24 = 0.024 in, 0.335 x 20
+  // = 6.7 psi; clay trend point 10: 0.02 x 24 = 0.48 in, 0.835 x 20 = 16.7 psi.
+  EXPECT_FLOAT_EQ(model->nodes[1].curve.movement[1], 0.024f);
+  EXPECT_NEAR(model->nodes[1].curve.value[1], 6.7f, 1e-4f);
+  EXPECT_FLOAT_EQ(model->nodes[7].curve.movement[9], 0.48f);
+  EXPECT_NEAR(model->nodes[7].curve.value[9], 16.7f, 1e-4f);
+  // Sand tip, trend: Dt = 30 in, Qb = 200000 lb: point 4 at 0.015 x 30 =
+  // 0.45 in carries 0.485 x 200000 = 97000 lb.
+  EXPECT_FLOAT_EQ(model->tip.movement[3], 0.45f);
+  EXPECT_FLOAT_EQ(model->tip.value[3], 97000.0f);
+
+  const SettlementInput clayTip = twoLayerInput(data, 2);
+  ASSERT_EQ(buildTzModel(clayTip, TzPassCode::kLowerBound, *model).status, TzStatus::kBuilt);
+  // Clay tip, lower bound, point 10: 0.1 x 30 = 3 in, 0.99 x 200000 lb.
+  EXPECT_FLOAT_EQ(model->tip.movement[9], 3.0f);
+  EXPECT_FLOAT_EQ(model->tip.value[9], 198000.0f);
+  // Clay upper-bound side, point 5 of a clay node: 0.005 x 24 in, 1.01 x 20 psi.
+  ASSERT_EQ(buildTzModel(clayTip, TzPassCode::kUpperBound, *model).status, TzStatus::kBuilt);
+  EXPECT_FLOAT_EQ(model->nodes[6].curve.movement[4], 0.12f);
+  EXPECT_NEAR(model->nodes[6].curve.value[4], 20.2f, 1e-4f);
+}
+
+TEST(TzModel, ThinDeepestLayerAndDeepClayTipAreBeyondTheProfile) {
+  InputData data;
+  SettlementInput input = twoLayerInput(data, 2);
+  data.layers[2].bottomDepth = 20.5f;  // 6 in thick: its first node lies 6.01 in below it
+  auto model = std::make_unique<TzModel>();
+  const TzBuild thin = buildTzModel(input, TzPassCode::kTrend, *model);
+  EXPECT_EQ(thin.status, TzStatus::kNodeBeyondProfile);
+  EXPECT_FLOAT_EQ(thin.depthBeyondIn, 252.01f);
+
+  data.layers[2].bottomDepth = 40.0f;
+  input.lengthFt = 41.0f;  // a clay-family tip below the profile
+  const TzBuild deep = buildTzModel(input, TzPassCode::kTrend, *model);
+  EXPECT_EQ(deep.status, TzStatus::kTipBeyondProfile);
+  EXPECT_FLOAT_EQ(deep.depthBeyondIn, 492.0f);
+}
+
+}  // namespace
+}  // namespace bormek
+
+namespace bormek {
+namespace {
+
+TEST(SettlementStage, TheLineCountStaysThreeOnceTheTzPassesHaveRun) {
+  testing::TestFolder folder;
+  testing::InFolder inside(folder.path());  // the passes write TZDATA.DAT here
+  InputData data;
+  SettlementInput input = twoLayerInput(data, 1);
+  RunOutput out;
+  auto lines = std::make_unique<SettlementLines>();
+  ASSERT_EQ(runSettlementStage(input, out, *lines), 0);
+  EXPECT_EQ(lines->count, 3);
+  EXPECT_FALSE(lines->oneLine);
+  EXPECT_GT(lines->lines[2][14].topLoad, 0.0f);
+
+  // A later diameter tipped in strong rock gives one line; the count stays.
+  data.layers[2].type = kStrongRockBoth;
+  input.tipLayer = 2;
+  ASSERT_EQ(runSettlementStage(input, out, *lines), 0);
+  EXPECT_EQ(lines->count, 3);
+  EXPECT_TRUE(lines->oneLine);
+}
+
+}  // namespace
+}  // namespace bormek
