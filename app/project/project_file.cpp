@@ -58,57 +58,25 @@ constexpr Token L(int column) {
   return {Token::kLayerRow, column};
 }
 
-constexpr Token kSandLine[] = {P,
-                               S(0),
-                               S(1),
-                               P,
-                               S(2),
-                               L(kMaxSideColumn),
-                               L(kMaxBaseColumn),
-                               L(kLrfdSideColumn),
-                               L(kLrfdTipColumn)};
-constexpr Token kClayLine[] = {S(4),
-                               S(0),
-                               P,
-                               S(1),
-                               S(2),
-                               L(kMaxSideColumn),
-                               L(kMaxBaseColumn),
-                               L(kLrfdSideColumn),
-                               L(kLrfdTipColumn)};
-constexpr Token kStrongRockLine[] = {S(0),
-                                     S(1),
-                                     S(2),
-                                     S(3),
-                                     S(4),
-                                     L(kMaxSideColumn),
-                                     S(5),
-                                     S(6),
-                                     L(kMaxBaseColumn),
-                                     L(kLrfdSideColumn),
-                                     L(kLrfdTipColumn)};
-constexpr Token kDecomposedLine[] = {S(0),
-                                     S(1),
-                                     S(2),
-                                     S(3),
-                                     S(4),
-                                     L(kMaxSideColumn),
-                                     L(kMaxBaseColumn),
-                                     L(kLrfdSideColumn),
-                                     L(kLrfdTipColumn)};
-constexpr Token kWeakRockLine[] = {S(0),
-                                   S(1),
-                                   S(2),
-                                   S(3),
-                                   S(4),
-                                   L(kMaxSideColumn),
-                                   S(5),
-                                   S(6),
-                                   L(kMaxBaseColumn),
-                                   L(kLrfdSideColumn),
-                                   L(kLrfdTipColumn)};
+// clang-format off
+constexpr Token kSandLine[] = {
+    P, S(0), S(1), P, S(2),
+    L(kMaxSideColumn), L(kMaxBaseColumn), L(kLrfdSideColumn), L(kLrfdTipColumn)};
+constexpr Token kClayLine[] = {
+    S(4), S(0), P, S(1), S(2),
+    L(kMaxSideColumn), L(kMaxBaseColumn), L(kLrfdSideColumn), L(kLrfdTipColumn)};
+// Strong and weak rock lines share their positions: five sub-table values,
+// maxS, the modulus and RQD, then maxB and the factors.
+constexpr Token kRockLine[] = {
+    S(0), S(1), S(2), S(3), S(4), L(kMaxSideColumn), S(5), S(6),
+    L(kMaxBaseColumn), L(kLrfdSideColumn), L(kLrfdTipColumn)};
+constexpr Token kDecomposedLine[] = {
+    S(0), S(1), S(2), S(3), S(4),
+    L(kMaxSideColumn), L(kMaxBaseColumn), L(kLrfdSideColumn), L(kLrfdTipColumn)};
 constexpr Token kGravelLine[] = {
-    S(0), S(1), S(2), L(kMaxSideColumn), L(kMaxBaseColumn), L(kLrfdSideColumn), L(kLrfdTipColumn)};
+    S(0), S(1), S(2),
+    L(kMaxSideColumn), L(kMaxBaseColumn), L(kLrfdSideColumn), L(kLrfdTipColumn)};
+// clang-format on
 
 std::span<const Token> lineOf(int type) {
   switch (type) {
@@ -119,11 +87,10 @@ std::span<const Token> lineOf(int type) {
       return kClayLine;
     case kStrongRockEither:
     case kStrongRockBoth:
-      return kStrongRockLine;
+    case kWeakRock:
+      return kRockLine;
     case kDecomposedRock:
       return kDecomposedLine;
-    case kWeakRock:
-      return kWeakRockLine;
     default:
       return kGravelLine;
   }

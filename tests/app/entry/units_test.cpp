@@ -10,38 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "support/comma_locale.h"
 #include "units.h"
 
 namespace {
 
-// Sets a locale whose decimal separator is a comma for the life of the
-// object and restores "C" afterwards, whatever the test's outcome.
-class CommaDecimalLocale {
- public:
-  CommaDecimalLocale() {
-    if (std::setlocale(LC_ALL, kName) == nullptr) {
-      return;
-    }
-    try {
-      std::locale::global(std::locale(kName));
-    } catch (const std::runtime_error&) {
-      return;
-    }
-    active_ = std::string(std::localeconv()->decimal_point) == ",";
-  }
-  ~CommaDecimalLocale() {
-    std::locale::global(std::locale::classic());
-    std::setlocale(LC_ALL, "C");
-  }
-  CommaDecimalLocale(const CommaDecimalLocale&) = delete;
-  CommaDecimalLocale& operator=(const CommaDecimalLocale&) = delete;
-
-  bool active() const { return active_; }
-
- private:
-  static constexpr const char* kName = "de_DE.UTF-8";
-  bool active_ = false;
-};
+using bormek::testing::CommaDecimalLocale;
 
 // English units in one SI unit, as the slots give them.
 constexpr Extended kPoundsPerKilonewton = 224.8089237L;
