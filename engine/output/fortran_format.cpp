@@ -8,51 +8,147 @@
 namespace bormek::fmt {
 namespace {
 
-std::string asterisks(int w) {
-  return std::string(static_cast<std::size_t>(w > 0 ? w : 0), '*');
+// A formatted field before alignment: sign, body (digits, point, exponent).
+struct Field {
+  char text[64];
+  int length = 0;
+  void put(char c) { text[length++] = c; }
+  void put(const char* begin, const char* end) {
+    while (begin != end) {
+      put(*begin++);
+    }
+  }
+};
+
+void appendAsterisks(std::string& out, int w) {
+  out.append(static_cast<std::size_t>(w > 0 ? w : 0), '*');
 }
 
-// Right-aligns text in w columns, or gives w asterisks when it does not fit.
-std::string rightAligned(const std::string& text, int w) {
-  const auto width = static_cast<std::size_t>(w > 0 ? w : 0);
-  if (text.size() > width) {
-    return asterisks(w);
+// Right-aligns the field in w columns, or gives w asterisks when it does
+// not fit. Fortran drops the optional leading zero of "0.xxx" when the field
+// is one column short of holding it.
+void appendAligned(std::string& out, bool negative, const Field& body, int w) {
+  int start = 0;
+  const int sign = negative ? 1 : 0;
+  if (sign + body.length > w && body.length > 1 && body.text[0] == '0' && body.text[1] == '.') {
+    start = 1;
   }
-  return std::string(width - text.size(), ' ') + text;
+  const int length = sign + body.length - start;
+  if (length > w) {
+    appendAsterisks(out, w);
+    return;
+  }
+  out.append(static_cast<std::size_t>(w - length), ' ');
+  if (negative) {
+    out.push_back('-');
+  }
+  out.append(body.text + start, static_cast<std::size_t>(body.length - start));
 }
 
-// Fortran drops the optional leading zero of "0.xxx" when the field is one
-// column short of holding it.
-std::string fitLeadingZero(const std::string& sign, const std::string& body, int w) {
-  std::string full = sign + body;
-  if (static_cast<int>(full.size()) > w && body.size() > 1 && body[0] == '0' && body[1] == '.') {
-    full = sign + body.substr(1);
+void appendText(std::string& out, const std::string& text, int w) {
+  if (static_cast<int>(text.size()) > w) {
+    appendAsterisks(out, w);
+    return;
   }
-  return rightAligned(full, w);
+  out.append(static_cast<std::size_t>(w) - text.size(), ' ');
+  out += text;
 }
 
 // Non-finite values never belong in a report; print them visibly, as
 // gfortran does, rather than as digits.
-std::string nonFinite(float value, int w) {
+void appendNonFinite(std::string& out, float value, int w) {
   if (std::isnan(value)) {
-    return rightAligned("NaN", w);
+    appendText(out, "NaN", w);
+    return;
   }
   const std::string sign = std::signbit(value) ? "-" : "";
   const std::string longForm = sign + "Infinity";
-  if (static_cast<int>(longForm.size()) <= w) {
-    return rightAligned(longForm, w);
-  }
-  return rightAligned(sign + "Inf", w);
+  appendText(out, static_cast<int>(longForm.size()) <= w ? longForm : sign + "Inf", w);
 }
 
-std::string exponentField(int exponent) {
-  const char sign = exponent < 0 ? '-' : '+';
-  const int magnitude = std::abs(exponent);
-  std::string digits = std::to_string(magnitude);
-  if (magnitude <= 99) {
-    return std::string("E") + sign + (magnitude < 10 ? "0" : "") + digits;
+void appendInteger(std::string& out, long long value, int w) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  const auto length = static_cast<int>(result.ptr - buffer);
+  if (length > w) {
+    appendAsterisks(out, w);
+    return;
   }
-  return std::string(1, sign) + digits;  // three-digit exponents drop the E
+  out.append(static_cast<std::size_t>(w - length), ' ');
+  out.append(buffer, static_cast<std::size_t>(length));
+}
+
+void appendFixed(std::string& out, float value, int w, int d) {
+  if (!std::isfinite(value)) {
+    appendNonFinite(out, value, w);
+    return;
+  }
+  Field body;
+  const double magnitude = std::fabs(static_cast<double>(value));
+  const auto result = std::to_chars(body.text, body.text + sizeof body.text - 1, magnitude,
+                                    std::chars_format::fixed, d);
+  if (result.ec != std::errc()) {
+    appendAsterisks(out, w);
+    return;
+  }
+  body.length = static_cast<int>(result.ptr - body.text);
+  if (d == 0) {
+    body.put('.');
+  }
+  appendAligned(out, std::signbit(value), body, w);
+}
+
+// Exponent field: "E+01" for two digits; three-digit exponents drop the E.
+void putExponent(Field& body, int exponent) {
+  const int magnitude = std::abs(exponent);
+  if (magnitude <= 99) {
+    body.put('E');
+  }
+  body.put(exponent < 0 ? '-' : '+');
+  char digits[8];
+  const auto result = std::to_chars(digits, digits + sizeof digits, magnitude);
+  if (magnitude < 10) {
+    body.put('0');
+  }
+  body.put(digits, result.ptr);
+}
+
+void appendExponent(std::string& out, float value, int w, int d) {
+  if (!std::isfinite(value)) {
+    appendNonFinite(out, value, w);
+    return;
+  }
+  const int digits = d > 0 ? d : 1;
+  Field body;
+  body.put('0');
+  body.put('.');
+  int exponent = 0;
+  const double magnitude = std::fabs(static_cast<double>(value));
+  if (magnitude == 0.0) {
+    for (int k = 0; k < digits; ++k) {
+      body.put('0');
+    }
+  } else {
+    // d.ddd e±x from the exact binary value, then shifted to 0.dddd form.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                      std::chars_format::scientific, digits - 1);
+    if (result.ec != std::errc()) {
+      appendAsterisks(out, w);
+      return;
+    }
+    const char* e = buffer;
+    while (*e != 'e') {
+      if (*e != '.') {
+        body.put(*e);
+      }
+      ++e;
+    }
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), result.ptr, exponent);
+    exponent += 1;
+  }
+  putExponent(body, exponent);
+  appendAligned(out, std::signbit(value), body, w);
 }
 
 }  // namespace
@@ -62,56 +158,21 @@ std::string X(int n) {
 }
 
 std::string I(long long value, int w) {
-  return rightAligned(std::to_string(value), w);
+  std::string out;
+  appendInteger(out, value, w);
+  return out;
 }
 
 std::string F(float value, int w, int d) {
-  if (!std::isfinite(value)) {
-    return nonFinite(value, w);
-  }
-  char buffer[64];
-  const double magnitude = std::fabs(static_cast<double>(value));
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, d);
-  if (result.ec != std::errc()) {
-    return asterisks(w);
-  }
-  std::string body(buffer, result.ptr);
-  if (d == 0) {
-    body += '.';
-  }
-  return fitLeadingZero(std::signbit(value) ? "-" : "", body, w);
+  std::string out;
+  appendFixed(out, value, w, d);
+  return out;
 }
 
 std::string E(float value, int w, int d) {
-  if (!std::isfinite(value)) {
-    return nonFinite(value, w);
-  }
-  const int digits = d > 0 ? d : 1;
-  std::string mantissa;
-  int exponent = 0;
-  const double magnitude = std::fabs(static_cast<double>(value));
-  if (magnitude == 0.0) {
-    mantissa.assign(static_cast<std::size_t>(digits), '0');
-  } else {
-    // d.ddd e±x from the exact binary value, then shifted to 0.dddd form.
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                      std::chars_format::scientific, digits - 1);
-    if (result.ec != std::errc()) {
-      return asterisks(w);
-    }
-    const std::string text(buffer, result.ptr);
-    const auto ePos = text.find('e');
-    for (std::size_t k = 0; k < ePos; ++k) {
-      if (text[k] != '.') {
-        mantissa += text[k];
-      }
-    }
-    exponent = std::stoi(text.substr(ePos + 1)) + 1;
-  }
-  return fitLeadingZero(std::signbit(value) ? "-" : "", "0." + mantissa + exponentField(exponent),
-                        w);
+  std::string out;
+  appendExponent(out, value, w, d);
+  return out;
 }
 
 std::string A(std::string_view text, int w) {
@@ -122,22 +183,22 @@ std::string A(std::string_view text, int w) {
 }
 
 Record& Record::X(int n) {
-  text_ += fmt::X(n);
+  text_.append(static_cast<std::size_t>(n > 0 ? n : 0), ' ');
   return *this;
 }
 
 Record& Record::I(long long value, int w) {
-  text_ += fmt::I(value, w);
+  appendInteger(text_, value, w);
   return *this;
 }
 
 Record& Record::F(float value, int w, int d) {
-  text_ += fmt::F(value, w, d);
+  appendFixed(text_, value, w, d);
   return *this;
 }
 
 Record& Record::E(float value, int w, int d) {
-  text_ += fmt::E(value, w, d);
+  appendExponent(text_, value, w, d);
   return *this;
 }
 
@@ -147,7 +208,10 @@ Record& Record::A(std::string_view text) {
 }
 
 Record& Record::A(std::string_view text, int w) {
-  text_ += fmt::A(text, w);
+  const auto width = static_cast<std::size_t>(w > 0 ? w : 0);
+  const std::string_view cut = text.substr(0, width);
+  text_ += cut;
+  text_.append(width - cut.size(), ' ');
   return *this;
 }
 
