@@ -1,0 +1,767 @@
+#include "main_form.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
+#include <QToolBar>
+#include <QUrl>
+
+#include "about_box.h"
+#include "dialogs.h"
+#include "display_name.h"
+#include "program_data.h"
+#include "project_file.h"
+#include "run_control_file.h"
+#include "run_driver.h"
+#include "soil_layer_tables.h"
+#include "table_form.h"
+#include "toolbar_icons.h"
+
+namespace {
+
+const QString kCaptionPrefix = QStringLiteral("Bormek 2012.7.8 - ");
+const QString kSaveQuestion = QStringLiteral("Do you want to save any changes?");
+const QString kEditorFailure = QStringLiteral("An error occurred in running the Word Processor");
+const QStringList kOpenFilters = {QStringLiteral("Bormek 2012 (*.bkd)"),
+                                  QStringLiteral("Bormek 6.0 (*.bkd)"),
+                                  QStringLiteral("All Files (*)")};
+// The filter of the open dialog that reads the legacy layout.
+constexpr int kLegacyFilterIndex = 1;
+const QStringList kSaveFilters = {QStringLiteral("Bormek 7.0 (*.bkd)"),
+                                  QStringLiteral("All File (*)")};
+#ifdef _WIN32
+constexpr const char* kLibraryFileName = "Bormek2012_DLL.dll";
+#else
+constexpr const char* kLibraryFileName = "Bormek2012_DLL.so";
+#endif
+
+constexpr int kEnglish = 1;
+constexpr int kSi = 2;
+constexpr int kLrfd = 1;
+constexpr int kAsd = 2;
+constexpr int kDesignLoadSpecified = 1;
+constexpr int kShaftLengthSpecified = 2;
+// Columns of D with the LRFD resistance factors (side friction, end bearing).
+constexpr int kLrfdSideColumn = 5;
+constexpr int kLrfdTipColumn = 6;
+
+// Comment texts of the table windows: "\r" breaks the line, U+00B7 is the
+// bullet.
+constexpr const char* kAsdComments =
+    "Max. Side Friction and Max. End Bearing:\r"
+    "\u00B7 If entries are left as zero, the program assumes no limits in side friction and end "
+    "bearing computed by the program.";
+constexpr const char* kLrfdComments =
+    "Max. Side Friction and Max. End Bearing:\r"
+    "\u00B7 If entries are left as zero, the program assumes no limits in side friction and end "
+    "bearing computed by the program.\r"
+    "LRFD Resistance Factors\r"
+    "\u00B7 Options for entering LRFD resistance factors for side friction and for for tip "
+    "resistance in each layer.";
+constexpr const char* kSandComments =
+    "The user may optionally enter blow counts only in cases the friction angle is not readily "
+    "available.\r"
+    "When both friction angels and blow counts are entered, only friction angels are used for "
+    "computation. \r"
+    "If the user intends to use Ko for side-friction computation, please leave Beta as zero. \r"
+    "If the user intends to use Beta coefficient for side-friction computation, please leave Ko "
+    "as zero.\r"
+    "If the user designates zero values for both Ko and Beta, the program will internally "
+    "generate Beta for \r"
+    "side-friction computation.";
+constexpr const char* kClayComments =
+    "The user may optionally enter blow counts only in cases the cohesion is not readily "
+    "available.\r"
+    "If the user designates zero values for both Alpha factor and Nc,\r"
+    "the program will internally generate those values during computation.";
+
+struct PlotItem {
+  const char* caption;
+  const char* plot;
+  bool separatorAfter;
+};
+
+constexpr PlotItem kPlotItems[] = {
+    {"Ultimate &Skin Friction vs Depth", "pltSkin", false},
+    {"Ultimate &Tip Resistance vs Depth", "pltTip", false},
+    {"Ultimate Total &Capacity vs Depth", "pltTotal", true},
+    {"ASD/LRFD Skin Friction vs Depth ", "FSpltSkin", false},
+    {"ASD/LRFD Tip Resistance vs Depth ", "FSpltTip", false},
+    {"ASD/LRFD Total Capacity vs Depth", "FSpltTotal", true},
+    {"C&ombined Plots vs Depth (ultimate)", "pltCombine", false},
+    {"Combined Plots vs Depth (ASD/LRFD)", "pltCombineD", true},
+    {"Axial Load vs Settlement (averaged)", "pltAxial", false},
+    {"Axial Load vs Settlement (upper bound)", "pltUpper", false},
+    {"Axial Load vs Settlement (lower bound)", "pltLower", false},
+    {"Combined Plots of Load vs Settlement", "pltCombinedSettle", false},
+};
+// The radio items of the Units, Design Method and Computation Methods
+// submenus and the project value whose tag each one carries.
+struct RadioItem {
+  const char* name;
+  int TProgramData::*value;
+};
+
+constexpr RadioItem kRadioItems[] = {
+    {"EnglishUnitsItem", &TProgramData::UnitSystem},
+    {"SiUnitsItem", &TProgramData::UnitSystem},
+    {"AsdItem", &TProgramData::DesignMethod},
+    {"LrfdItem", &TProgramData::DesignMethod},
+    {"ShaftLengthItem", &TProgramData::DesignControl},
+    {"DesignLoadItem", &TProgramData::DesignControl},
+};
+
+// The plots that need more than one load-settlement curve.
+constexpr const char* kSettlementBoundPlots[] = {"pltUpper", "pltLower", "pltCombinedSettle"};
+
+// Paths are held as std::string in the project, in the file system's
+// encoding.
+std::string toStdPath(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+QString fromStdPath(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+// A menu text shows "&" only when doubled.
+QString menuText(QString text) {
+  return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      arguments_(arguments),
+      dialogs_(dialogs),
+      tables_(CreateSoilLayerTables()) {
+  setAcceptDrops(true);
+  settings_.ReadAtCreation();
+
+  mdiArea_ = new QMdiArea(this);
+  // Wide tables (D with its resistance factors) scroll rather than clip.
+  mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea_->setObjectName(QStringLiteral("MdiArea"));
+  setCentralWidget(mdiArea_);
+  createFileMenu();
+  createDataMenu();
+  createComputationMenu();
+  createGraphicsMenu();
+  createWindowMenu();
+  createHelpMenu();
+  createToolBar();
+
+  // The templates carry their comments into every sub-table cloned from
+  // them, so they are set before the project creates its first layer.
+  tables_->D().Comments = kAsdComments;
+  tables_->Component("tblDataSand")->Comments = kSandComments;
+  tables_->Component("tblDataClay")->Comments = kClayComments;
+  project_ = std::make_unique<TProgramData>(*tables_);
+
+  updateCaption();
+  setResultsLoaded(false);
+  updateCommandStates();
+}
+
+TMainForm::~TMainForm() {
+  // The child windows refer to the tables: they go first.
+  delete mdiArea_;
+}
+
+QAction* TMainForm::Action(const QString& name) const {
+  return findChild<QAction*>(name);
+}
+
+QMenu* TMainForm::Menu(const QString& name) const {
+  return findChild<QMenu*>(name);
+}
+
+// ---- menus and toolbar ----------------------------------------------------
+
+QMenu* TMainForm::addMenu(QMenu* parent, const QString& caption, const QString& name) {
+  QMenu* menu = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+  menu->setObjectName(name);
+  return menu;
+}
+
+QAction* TMainForm::addItem(QMenu* menu, const QString& caption, const QString& name) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  return action;
+}
+
+void TMainForm::createFileMenu() {
+  QMenu* menu = addMenu(nullptr, QStringLiteral("&File"), QStringLiteral("FileMenu"));
+  QAction* item = addItem(menu, QStringLiteral("&New"), QStringLiteral("FileNewItem"));
+  item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+  connect(item, &QAction::triggered, this, &TMainForm::fileNewClick);
+  item = addItem(menu, QStringLiteral("&Open..."), QStringLiteral("FileOpenItem"));
+  item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  connect(item, &QAction::triggered, this, &TMainForm::fileOpenClick);
+  item = addItem(menu, QStringLiteral("&Save"), QStringLiteral("FileSaveItem"));
+  item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  connect(item, &QAction::triggered, this, &TMainForm::fileSaveClick);
+  item = addItem(menu, QStringLiteral("Save &As..."), QStringLiteral("FileSaveAsItem"));
+  connect(item, &QAction::triggered, this, &TMainForm::fileSaveAsClick);
+  menu->addSeparator();
+  for (int slot = 0; slot < kPrevFileSlots; ++slot) {
+    QAction* recent =
+        addItem(menu, QString(), QStringLiteral("RecentFile") + QString::number(slot + 1));
+    recent->setVisible(false);
+    connect(recent, &QAction::triggered, this, [this, slot] { openRecentFile(slot); });
+    recentSlots_.at(static_cast<std::size_t>(slot)) = recent;
+  }
+  recentSeparator_ = menu->addSeparator();
+  recentSeparator_->setObjectName(QStringLiteral("RecentFilesSeparator"));
+  recentSeparator_->setVisible(false);
+  item = addItem(menu, QStringLiteral("E&xit"), QStringLiteral("FileExitItem"));
+  connect(item, &QAction::triggered, this, &QWidget::close);
+  connect(menu, &QMenu::aboutToShow, this, [this] {
+    CommitActiveChild();
+    updateFileMenu();
+  });
+}
+
+void TMainForm::createDataMenu() {
+  QMenu* menu = addMenu(nullptr, QStringLiteral("Da&ta"), QStringLiteral("DataMenu"));
+  addItem(menu, QStringLiteral("&Title"), QStringLiteral("TitleItem"));
+
+  // Each switch is a group of radio items whose tag is the value it sets.
+  auto addSwitch = [this](QMenu* submenu, const char* name, int tag, const QString& caption,
+                          QActionGroup* group, void (TMainForm::*set)(int)) {
+    QAction* item = addItem(submenu, caption, QLatin1String(name));
+    item->setCheckable(true);
+    item->setData(tag);
+    group->addAction(item);
+    connect(item, &QAction::triggered, this, [this, set, tag] { (this->*set)(tag); });
+  };
+
+  QMenu* units = addMenu(menu, QStringLiteral("&Units"), QStringLiteral("UnitsMenu"));
+  auto* unitGroup = new QActionGroup(units);
+  addSwitch(units, "EnglishUnitsItem", kEnglish, QStringLiteral("&English Units (lbs, in)"),
+            unitGroup, &TMainForm::setUnits);
+  addSwitch(units, "SiUnitsItem", kSi, QStringLiteral("&SI Units (kN, m)"), unitGroup,
+            &TMainForm::setUnits);
+
+  QMenu* design = addMenu(menu, QStringLiteral("Design Method (ASD or LRFD)"),
+                          QStringLiteral("DesignMethodMenu"));
+  auto* designGroup = new QActionGroup(design);
+  addSwitch(design, "AsdItem", kAsd, QStringLiteral("ASD (Allowable Stress Design)"), designGroup,
+            &TMainForm::setDesignMethod);
+  addSwitch(design, "LrfdItem", kLrfd, QStringLiteral("LRFD (Load Resistance Factor Design)"),
+            designGroup, &TMainForm::setDesignMethod);
+
+  addItem(menu, QStringLiteral("&Drilled-Shaft Properties"), QStringLiteral("ShaftPropertiesItem"));
+  connect(addItem(menu, QStringLiteral("Soil &Layer Data"), QStringLiteral("SoilLayerDataItem")),
+          &QAction::triggered, this, &TMainForm::showSoilLayerTable);
+  addItem(menu, QStringLiteral("&Factor of Safety (Allowable Stress Design)"),
+          QStringLiteral("FactorOfSafetyItem"));
+
+  QMenu* methods = addMenu(menu, QStringLiteral("&Computation Methods"),
+                           QStringLiteral("ComputationMethodsMenu"));
+  auto* methodGroup = new QActionGroup(methods);
+  addSwitch(methods, "ShaftLengthItem", kShaftLengthSpecified,
+            QStringLiteral("Specify the shaft length"), methodGroup, &TMainForm::setDesignControl);
+  addSwitch(methods, "DesignLoadItem", kDesignLoadSpecified,
+            QStringLiteral("Specify the design load"), methodGroup, &TMainForm::setDesignControl);
+
+  addItem(menu, QStringLiteral("&Water Table"), QStringLiteral("WaterTableItem"));
+  menu->addSeparator();
+  addItem(menu, QStringLiteral("Control &Options..."), QStringLiteral("ControlOptionsItem"));
+
+  connect(menu, &QMenu::aboutToShow, this, [this] {
+    CommitActiveChild();
+    updateCommandStates();
+  });
+  for (QMenu* submenu : {units, design, methods}) {
+    connect(submenu, &QMenu::aboutToShow, this, &TMainForm::updateCommandStates);
+  }
+}
+
+void TMainForm::createComputationMenu() {
+  QMenu* menu = addMenu(nullptr, QStringLiteral("&Computation"), QStringLiteral("ComputationMenu"));
+  connect(addItem(menu, QStringLiteral("&Run Analysis"), QStringLiteral("RunAnalysisItem")),
+          &QAction::triggered, this, &TMainForm::CompRunClick);
+  connect(addItem(menu, QStringLiteral("Edit I&nput Text"), QStringLiteral("EditInputItem")),
+          &QAction::triggered, this, [this] { openInEditor(projectPath()); });
+  connect(addItem(menu, QStringLiteral("Edit &Processor-Run Notes"),
+                  QStringLiteral("EditRunNotesItem")),
+          &QAction::triggered, this, [this] { openInEditor(projectPathWithExtension(".bkr")); });
+  connect(addItem(menu, QStringLiteral("Edit &Output Text"), QStringLiteral("EditOutputItem")),
+          &QAction::triggered, this, [this] { openInEditor(projectPathWithExtension(".bko")); });
+  addItem(menu, QStringLiteral("&View Shaft Elevation"), QStringLiteral("ViewElevationItem"));
+  connect(menu, &QMenu::aboutToShow, this, [this] {
+    CommitActiveChild();
+    updateCommandStates();
+  });
+}
+
+void TMainForm::createGraphicsMenu() {
+  QMenu* menu = addMenu(nullptr, QStringLiteral("&Graphics"), QStringLiteral("GraphicsMenu"));
+  for (const PlotItem& plot : kPlotItems) {
+    addItem(menu, QLatin1String(plot.caption), QLatin1String(plot.plot) + QStringLiteral("Item"));
+    if (plot.separatorAfter) {
+      menu->addSeparator();
+    }
+  }
+  connect(menu, &QMenu::aboutToShow, this, &TMainForm::updateCommandStates);
+}
+
+void TMainForm::createWindowMenu() {
+  QMenu* menu = addMenu(nullptr, QStringLiteral("&Window"), QStringLiteral("WindowMenu"));
+  connect(addItem(menu, QStringLiteral("&Cascade"), QStringLiteral("CascadeItem")),
+          &QAction::triggered, mdiArea_, &QMdiArea::cascadeSubWindows);
+  connect(addItem(menu, QStringLiteral("&Arrange Icons"), QStringLiteral("ArrangeIconsItem")),
+          &QAction::triggered, mdiArea_, &QMdiArea::tileSubWindows);
+  windowSeparator_ = menu->addSeparator();
+  windowSeparator_->setObjectName(QStringLiteral("WindowSlotsSeparator"));
+  windowSeparator_->setVisible(false);
+  for (int index = 0; index < static_cast<int>(windowSlots_.size()); ++index) {
+    QAction* slot =
+        addItem(menu, QString(), QStringLiteral("WindowSlot") + QString::number(index + 1));
+    slot->setVisible(false);
+    connect(slot, &QAction::triggered, this, [this, index] { showChild(index); });
+    windowSlots_.at(static_cast<std::size_t>(index)) = slot;
+  }
+  connect(menu, &QMenu::aboutToShow, this, &TMainForm::updateWindowMenu);
+}
+
+void TMainForm::createHelpMenu() {
+  QMenu* menu = addMenu(nullptr, QStringLiteral("&Help"), QStringLiteral("HelpMenu"));
+  connect(addItem(menu, QStringLiteral("&Contents"), QStringLiteral("ContentsItem")),
+          &QAction::triggered, this,
+          [this] { openHelpDocument(QStringLiteral("Bormek_2012.chm")); });
+  connect(addItem(menu, QStringLiteral("&User's Manual"), QStringLiteral("UsersManualItem")),
+          &QAction::triggered, this,
+          [this] { openHelpDocument(QStringLiteral("Bormek 2012 Users Manual.pdf")); });
+  connect(addItem(menu, QStringLiteral("&Technical Manual"), QStringLiteral("TechnicalManualItem")),
+          &QAction::triggered, this,
+          [this] { openHelpDocument(QStringLiteral("BormekTechnicalManual.bat")); });
+  menu->addSeparator();
+  connect(addItem(menu, QStringLiteral("&About..."), QStringLiteral("AboutItem")),
+          &QAction::triggered, this, &TMainForm::showAboutBox);
+  addItem(menu, QStringLiteral("&Check for Updates"), QStringLiteral("CheckForUpdatesItem"));
+  connect(menu, &QMenu::aboutToShow, this, &TMainForm::CommitActiveChild);
+}
+
+void TMainForm::createToolBar() {
+  QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
+  bar->setObjectName(QStringLiteral("ToolBar"));
+  auto addButton = [this, bar](ToolbarIcon icon, const QString& hint, const char* name) {
+    QAction* button = bar->addAction(ToolbarIconFor(icon), hint);
+    button->setToolTip(hint);
+    button->setObjectName(QLatin1String(name));
+    return button;
+  };
+  connect(addButton(ToolbarIcon::kNew, QStringLiteral("New File"), "NewButton"),
+          &QAction::triggered, this, &TMainForm::fileNewClick);
+  connect(addButton(ToolbarIcon::kOpen, QStringLiteral("Open File"), "OpenButton"),
+          &QAction::triggered, this, &TMainForm::fileOpenClick);
+  connect(addButton(ToolbarIcon::kSave, QStringLiteral("Save File"), "SaveButton"),
+          &QAction::triggered, this, &TMainForm::fileSaveClick);
+  connect(addButton(ToolbarIcon::kRun, QStringLiteral("Run Data File"), "RunButton"),
+          &QAction::triggered, this, &TMainForm::CompRunClick);
+  connect(addButton(ToolbarIcon::kSoilLayers, QStringLiteral("Soil layer Data"), "SoilLayerButton"),
+          &QAction::triggered, this, &TMainForm::showSoilLayerTable);
+  connect(addButton(ToolbarIcon::kViewOutput, QStringLiteral("View Output"), "ViewOutputButton"),
+          &QAction::triggered, this, [this] { openInEditor(projectPathWithExtension(".bko")); });
+  addButton(ToolbarIcon::kSoilProfile, QStringLiteral("View Soil Profile"), "SoilProfileButton");
+  addButton(ToolbarIcon::kCombinedPlot, QStringLiteral("Combined Plot"), "CombinedPlotButton");
+  addButton(ToolbarIcon::kLoadSettlement, QStringLiteral("Load vs. Settlement"),
+            "LoadSettlementButton");
+}
+
+// ---- file commands ----------------------------------------------------------
+
+bool TMainForm::AskSaveChanges() {
+  if (!project_->Modified()) {
+    return true;
+  }
+  switch (dialogs_.Confirm(kSaveQuestion)) {
+    case TDialogs::Answer::kCancel:
+      return false;
+    case TDialogs::Answer::kNo:
+      return true;
+    case TDialogs::Answer::kYes:
+      break;
+  }
+  return saveProject() && project_->FileName != kNewProjectFileName;
+}
+
+void TMainForm::fileNewClick() {
+  CommitActiveChild();
+  if (AskSaveChanges()) {
+    mdiArea_->closeAllSubWindows();
+    project_->Create();
+    updateCaption();
+  }
+  setResultsLoaded(false);
+  applyColumnVisibility();
+  updateCommandStates();
+}
+
+void TMainForm::fileOpenClick() {
+  CommitActiveChild();
+  if (!AskSaveChanges()) {
+    return;
+  }
+  const TDialogs::FileChoice choice =
+      dialogs_.OpenFile(QStringLiteral("Open"), kOpenFilters, QString());
+  if (choice.accepted) {
+    OpenFileName(choice.path, choice.filterIndex != kLegacyFilterIndex);
+  }
+}
+
+void TMainForm::openRecentFile(int slot) {
+  const QString path = settings_.Recent.PrevFiles.at(static_cast<std::size_t>(slot));
+  if (AskSaveChanges()) {
+    OpenFileName(path);
+  }
+}
+
+void TMainForm::OpenFileName(const QString& path, bool currentFormat) {
+  loadProject(path, currentFormat);
+  UpdatePrevFile(path);
+  applyColumnVisibility();
+  updateCommandStates();
+}
+
+// Replaces the project by the file's after closing every child window (they
+// show the old tables). A reading error is shown once the caption names the
+// file; the project keeps what was read.
+void TMainForm::loadProject(const QString& path, bool currentFormat) {
+  mdiArea_->closeAllSubWindows();
+  const QFileInfo file(path);
+  QDir::setCurrent(file.absolutePath());
+  const std::string error = project_->CreateFromFile(toStdPath(path), currentFormat);
+  updateCaption();
+  // The plot results are read by the plot model, which the window does not
+  // have yet: no results are loaded.
+  setResultsLoaded(false);
+  if (!error.empty()) {
+    dialogs_.Information(QString::fromStdString(error));
+  }
+}
+
+void TMainForm::fileSaveClick() {
+  CommitActiveChild();
+  saveProject();
+  updateCommandStates();
+}
+
+void TMainForm::fileSaveAsClick() {
+  CommitActiveChild();
+  saveProjectAs();
+  updateCommandStates();
+}
+
+bool TMainForm::saveProject() {
+  if (project_->FileName == kNewProjectFileName) {
+    return saveProjectAs();
+  }
+  return writeProject();
+}
+
+bool TMainForm::saveProjectAs() {
+  const TDialogs::FileChoice choice = dialogs_.SaveFile(
+      QStringLiteral("Save ") + DisplayName(projectPath()) + QStringLiteral(" As"), kSaveFilters,
+      projectPath());
+  bool saved = false;
+  if (choice.accepted) {
+    project_->FileName = toStdPath(choice.path);
+    updateCaption();
+    saved = writeProject();
+  }
+  setResultsLoaded(false);
+  return saved;
+}
+
+bool TMainForm::writeProject() {
+  try {
+    project_->Save();
+    return true;
+  } catch (const EProjectFileError& error) {
+    dialogs_.Information(QString::fromStdString(error.what()));
+    return false;
+  }
+}
+
+void TMainForm::UpdatePrevFile(const QString& path) {
+  settings_.UpdatePrevFile(path);
+  updateFileMenu();
+}
+
+void TMainForm::UpdateRegistry() {
+  settings_.UpdateRegistry();
+}
+
+// ---- window events ----------------------------------------------------------
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) {
+    return;
+  }
+  shown_ = true;
+  settings_.ReadAtFirstShowing();
+  updateFileMenu();
+  startWithArguments();
+  updateCaption();
+  applyColumnVisibility();
+  updateCommandStates();
+}
+
+// The first argument names a project; without an extension it is a ".bkd"
+// file. A file that does not exist gives a new project, without a message.
+void TMainForm::startWithArguments() {
+  if (!arguments_.isEmpty()) {
+    QString path = arguments_.front();
+    if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
+      path += QLatin1Char('.') + QLatin1String(kProjectExtension);
+    }
+    const QFileInfo file(path);
+    if (file.isFile()) {
+      const std::string error = project_->CreateFromFile(toStdPath(file.absoluteFilePath()), true);
+      setResultsLoaded(false);
+      if (!error.empty()) {
+        dialogs_.Information(QString::fromStdString(error));
+      }
+      return;
+    }
+  }
+  project_->Create();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  CommitActiveChild();
+  if (!AskSaveChanges()) {
+    event->ignore();
+    return;
+  }
+  UpdateRegistry();
+  mdiArea_->closeAllSubWindows();
+  event->accept();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!urls.isEmpty() && urls.front().isLocalFile()) {
+    event->acceptProposedAction();
+  }
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.front().isLocalFile()) {
+    return;
+  }
+  event->acceptProposedAction();
+  dropFile(urls.front().toLocalFile());
+}
+
+// A dropped file is read in the current layout; it does not enter the
+// recent list and leaves the column visibility as it is.
+void TMainForm::dropFile(const QString& path) {
+  CommitActiveChild();
+  if (AskSaveChanges()) {
+    loadProject(path, true);
+    updateCommandStates();
+  }
+}
+
+void TMainForm::CommitActiveChild() {
+  QMdiSubWindow* child = mdiArea_->currentSubWindow();
+  if (child == nullptr) {
+    const QList<QMdiSubWindow*> children = mdiArea_->subWindowList(QMdiArea::StackingOrder);
+    if (children.isEmpty()) {
+      return;
+    }
+    child = children.back();
+  }
+  if (auto* table = qobject_cast<TTableForm*>(child->widget())) {
+    table->FormDeactivate();
+  }
+}
+
+// ---- Data and Computation commands --------------------------------------------
+
+void TMainForm::setUnits(int system) {
+  project_->SetUnits(system);
+  updateCommandStates();
+}
+
+void TMainForm::setDesignMethod(int method) {
+  if (project_->DesignMethod != method) {
+    project_->DesignMethod = method;
+    project_->SetModified(true);
+  }
+  applyColumnVisibility();
+  tables_->D().Comments = method == kLrfd ? kLrfdComments : kAsdComments;
+  updateCommandStates();
+}
+
+// The windows of the shaft length and the design load come with the data
+// windows; the switch sets the value.
+void TMainForm::setDesignControl(int control) {
+  if (project_->DesignControl != control) {
+    project_->DesignControl = control;
+    project_->SetModified(true);
+  }
+  updateCommandStates();
+}
+
+// The LRFD resistance factors are columns of D shown only under LRFD; an
+// open table window of D is closed so that it is rebuilt with them.
+void TMainForm::applyColumnVisibility() {
+  TGridTable& d = tables_->D();
+  const bool lrfd = project_->DesignMethod == kLrfd;
+  d.Columns(kLrfdSideColumn).Visible = lrfd;
+  d.Columns(kLrfdTipColumn).Visible = lrfd;
+  TTableForm::CloseWindow(d);
+}
+
+void TMainForm::showSoilLayerTable() {
+  TTableForm::ShowWindow(tables_->D(), mdiArea_, dialogs_);
+}
+
+void TMainForm::CompRunClick() {
+  CommitActiveChild();
+  TRunDriver driver(
+      dialogs_, [this] { return saveProject(); },
+      [](bool busy) {
+        if (busy) {
+          QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+          QGuiApplication::restoreOverrideCursor();
+        }
+      });
+  driver.CompRunClick(*project_, QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                     QLatin1String(kLibraryFileName));
+  // The plot results of the run are read by the plot model, which the
+  // window does not have yet.
+  setResultsLoaded(false);
+  updateCommandStates();
+}
+
+void TMainForm::openInEditor(const QString& path) {
+  const EditorCommand command = EditorCommandFor(settings_.WordProcessor, path);
+  if (command.program.isEmpty() || !QProcess::startDetached(command.program, command.arguments)) {
+    dialogs_.Information(kEditorFailure);
+  }
+}
+
+// ---- Window and Help ------------------------------------------------------------
+
+void TMainForm::showChild(int index) {
+  const QList<QMdiSubWindow*> children = mdiArea_->subWindowList();
+  if (index >= children.size()) {
+    return;
+  }
+  QMdiSubWindow* child = children.at(index);
+  if (child->isMinimized()) {
+    child->showNormal();
+  }
+  mdiArea_->setActiveSubWindow(child);
+}
+
+// Help documents sit beside the program; a missing one is passed over
+// silently.
+void TMainForm::openHelpDocument(const QString& fileName) {
+  const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
+  if (QFileInfo::exists(path)) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  }
+}
+
+void TMainForm::showAboutBox() {
+  TAboutBox box(this);
+  box.exec();
+}
+
+// ---- state shown by the window ---------------------------------------------------
+
+void TMainForm::setResultsLoaded(bool loaded) {
+  resultsLoaded_ = loaded;
+  Action(QStringLiteral("CombinedPlotButton"))->setEnabled(loaded);
+  Action(QStringLiteral("LoadSettlementButton"))->setEnabled(loaded);
+}
+
+void TMainForm::updateCaption() {
+  setWindowTitle(kCaptionPrefix + DisplayName(projectPath()));
+}
+
+void TMainForm::updateFileMenu() {
+  const TRecentFiles& recent = settings_.Recent;
+  const QString folder = QDir::currentPath();
+  for (int slot = 0; slot < kPrevFileSlots; ++slot) {
+    QAction* item = recentSlots_.at(static_cast<std::size_t>(slot));
+    const bool used = slot < recent.PrevFileCount;
+    if (used) {
+      item->setText(menuText(recent.SlotCaption(slot, folder)));
+    }
+    item->setVisible(used);
+  }
+  recentSeparator_->setVisible(recent.PrevFileCount > 0);
+}
+
+// Enabling and check marks of the Data, Computation and Graphics items.
+void TMainForm::updateCommandStates() {
+  const TProgramData& project = *project_;
+  for (const RadioItem& radio : kRadioItems) {
+    QAction* item = Action(QLatin1String(radio.name));
+    item->setChecked(item->data().toInt() == project.*radio.value);
+  }
+  Action(QStringLiteral("FactorOfSafetyItem"))->setEnabled(project.DesignMethod == kAsd);
+
+  Action(QStringLiteral("EditInputItem"))->setEnabled(QFileInfo::exists(projectPath()));
+  Action(QStringLiteral("EditRunNotesItem"))
+      ->setEnabled(QFileInfo::exists(projectPathWithExtension(".bkr")));
+  Action(QStringLiteral("EditOutputItem"))
+      ->setEnabled(QFileInfo::exists(projectPathWithExtension(".bko")));
+
+  const bool plots = resultsLoaded_ && QFileInfo::exists(projectPathWithExtension(".bkp"));
+  for (const PlotItem& plot : kPlotItems) {
+    Action(QLatin1String(plot.plot) + QStringLiteral("Item"))->setEnabled(plots);
+  }
+  if (project.SettlementCurves == 0) {
+    for (const char* plot : kSettlementBoundPlots) {
+      Action(QLatin1String(plot) + QStringLiteral("Item"))->setEnabled(false);
+    }
+  }
+}
+
+void TMainForm::updateWindowMenu() {
+  const QList<QMdiSubWindow*> children = mdiArea_->subWindowList();
+  windowSeparator_->setVisible(!children.isEmpty());
+  for (int index = 0; index < static_cast<int>(windowSlots_.size()); ++index) {
+    QAction* slot = windowSlots_.at(static_cast<std::size_t>(index));
+    const bool used = index < children.size();
+    if (used) {
+      slot->setText(menuText(children.at(index)->windowTitle()));
+    }
+    slot->setVisible(used);
+  }
+}
+
+QString TMainForm::projectPath() const {
+  return fromStdPath(project_->FileName);
+}
+
+QString TMainForm::projectPathWithExtension(const char* extension) const {
+  return fromStdPath(withExtension(project_->FileName, extension));
+}

@@ -1,0 +1,32 @@
+// The run command: saves the project, writes names.dat into its folder,
+// binds the engine library by file name, calls its entry once with 13,
+// reports completion and unbinds the library on every path. The user's
+// locale is never touched.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class TDialogs;
+class TProgramData;
+
+struct RunOutcome {
+  bool ran = false;  // the engine was called
+  int status = 0;    // its result
+};
+
+class TRunDriver {
+ public:
+  // `saveProject` saves as File Save does (Save As for a new project) and
+  // returns false when the user cancelled; `busy` shows or clears the busy
+  // cursor around the engine call.
+  TRunDriver(TDialogs& dialogs, std::function<bool()> saveProject,
+             std::function<void(bool busy)> busy);
+
+  RunOutcome CompRunClick(TProgramData& project, const QString& libraryPath);
+
+ private:
+  TDialogs& dialogs_;
+  std::function<bool()> saveProject_;
+  std::function<void(bool)> busy_;
+};
