@@ -13,6 +13,7 @@
 #include "input/input_reader.h"
 #include "input/si_conversion.h"
 #include "input/soil_echo.h"
+#include "input/unit_constants.h"
 #include "output/capacity_report.h"
 #include "output/fortran_format.h"
 #include "output/plot_data.h"
@@ -21,7 +22,6 @@
 namespace bormek {
 namespace {
 
-constexpr float kDiameterStepFt = 0.5f;
 constexpr float kDiameterLimitAllowanceFt = 0.02f;
 
 // Working storage of the diameter loop, allocated once per run.

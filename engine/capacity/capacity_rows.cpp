@@ -12,7 +12,6 @@ constexpr float kSmallStemFt = 1.0f;  // below it the base is not averaged
 constexpr float kMinimumVolumeYd3 = 0.01f;
 // Buoyancy of the shaft below the water table: 62.4 / 2000 tons per ft³.
 constexpr float kWaterTonsPerCubicFoot = 0.0312f;
-constexpr float kQuarterPi = 0.7854f;
 
 float weightAt(float r) {
   return r <= kWeightRisingSpan ? r * kWeightPeak / kWeightRisingSpan

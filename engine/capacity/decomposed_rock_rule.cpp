@@ -7,8 +7,6 @@
 namespace bormek {
 namespace {
 
-constexpr float kAtmospherePsfGeomaterial = 2115.7f;
-constexpr float kGeomaterialPi = 3.1416f;
 constexpr float kPreconsolidationPerBlow = 0.2f;  // sigma-p' = 0.2 N60 pa
 constexpr float kFrictionIntercept = 12.2f;       // phi' = atan[(N60 / (12.2 + 20.3 s/pa))^0.34]
 constexpr float kFrictionStressSlope = 20.3f;
@@ -64,34 +62,51 @@ float rockDesignDepth(const InputData& data, int layerIndex) {
   return (layer.topDepth + layer.bottomDepth) / 2.0f + s.topLength;
 }
 
-RockResult decomposedRockSlice(const RockSlice& slice, RockDiameterState& state, RockNotes& notes) {
+float decomposedRockSocketFt(float scaledSocketFt, float dStartFt) {
+  return scaledSocketFt < kNoSocketFt ? dStartFt : scaledSocketFt;
+}
+
+float decomposedRockStressPsf(const InputData& data, int layerIndex, float depthFt,
+                              float runningStressPsf, float designDepthFt, float socketFt) {
+  const bool nearDesignDepth =
+      depthFt < designDepthFt + kSocketDiametersBelowDesignDepth * socketFt;
+  return nearDesignDepth ? runningStressPsf : midLayerStressPsf(data, layerIndex);
+}
+
+float decomposedRockOcr(float n60, float stressPsf) {
+  return kPreconsolidationPerBlow * n60 * kGeomaterialAtmospherePsf / stressPsf;
+}
+
+float decomposedRockBasePsf(float stressPsf, float ocr) {
+  return kBaseStressFactor * stressPsf * std::pow(ocr, kBaseOcrExponent);
+}
+
+RockResult decomposedRockSlice(const RockSlice& slice, RockNotes& notes) {
   const Layer& layer = slice.layer();
   RockResult result;
   result.socketDiameterFt = valueAt(layer.socketDiameter, slice.fraction) * slice.socketScale;
   const float socketFt =
-      result.socketDiameterFt < kNoSocketFt ? slice.data->settings.dStart : result.socketDiameterFt;
-  const bool nearDesignDepth =
-      slice.depthFt < slice.designDepthFt + kSocketDiametersBelowDesignDepth * socketFt;
+      decomposedRockSocketFt(result.socketDiameterFt, slice.data->settings.dStart);
   const float stress =
-      nearDesignDepth ? slice.stressBottomPsf : midLayerStressPsf(*slice.data, slice.layerIndex);
+      decomposedRockStressPsf(*slice.data, slice.layerIndex, slice.depthFt, slice.stressBottomPsf,
+                              slice.designDepthFt, socketFt);
   // A negative blow count has no meaning; it counts as none.
   const float n60 = std::max(valueAt(layer.blowCount, slice.fraction), 0.0f);
-  state.decomposedRockModulusPsf = geomaterialModulusPsf(layer, n60);
   // Rock above without unit weight can leave no effective stress below the
   // water table; the correlations need a positive one.
   if (!(stress > 0.0f)) {
     notes.gap(slice, RockGap::kNoEffectiveStress);
     return result;
   }
-  const float pa = kAtmospherePsfGeomaterial;
-  const float ocr = kPreconsolidationPerBlow * n60 * pa / stress;
+  const float pa = kGeomaterialAtmospherePsf;
+  const float ocr = decomposedRockOcr(n60, stress);
   const float frictionAngle = std::atan(
       std::pow(n60 / (kFrictionIntercept + kFrictionStressSlope * stress / pa), kFrictionExponent));
   const float sinFriction = std::sin(frictionAngle);
   const float k0 = (1.0f - sinFriction) * std::pow(ocr, sinFriction);
   const float shearPsf = stress * k0 * std::tan(kInterfaceFrictionShare * frictionAngle);
   result.unitSideTsf = shearPsf / kPoundsPerTon;
-  const float baseStressPsf = kBaseStressFactor * stress * std::pow(ocr, kBaseOcrExponent);
+  const float baseStressPsf = decomposedRockBasePsf(stress, ocr);
   result.baseTons = baseStressPsf * kGeomaterialPi * socketFt * socketFt / 4.0f / kPoundsPerTon;
   return result;
 }

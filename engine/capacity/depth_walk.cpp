@@ -13,7 +13,6 @@
 namespace bormek {
 namespace {
 
-constexpr float kGivenThreshold = 1e-5f;
 constexpr float kMinimumCumulativeSideTons = 1e-10f;
 constexpr float kMinimumTotalUnitWeightPcf = 50.0f;
 constexpr float kMissingSandDataThreshold = 0.001f;
@@ -94,7 +93,7 @@ float upliftStrengthFactor(const RunSettings& s) {
 void checkSoilData(const Slice& slice, float blowCount, float frictionAngle, float cohesion,
                    float unitWeight, RunOutput& out) {
   const int type = slice.layer->type;
-  if (type == kClay && cohesion < kGivenThreshold) {
+  if (type == kClay && cohesion < kNotGivenBelow) {
     writeClayBlowCountWarning(out);
   }
   const bool weighed =
@@ -120,9 +119,9 @@ float soilTipTons(const Slice& slice, const InputData& data, const ShaftGeometry
     tip.soilType = layer.type;
     tip.cohesionPsf = cohesion;
     tip.cohesionGiven =
-        layer.cohesion.top > kGivenThreshold || layer.cohesion.bottom > kGivenThreshold;
+        layer.cohesion.top > kNotGivenBelow || layer.cohesion.bottom > kNotGivenBelow;
     tip.blowCount = blowCount;
-    const bool ncGiven = layer.nc.top > kGivenThreshold && layer.nc.bottom > kGivenThreshold;
+    const bool ncGiven = layer.nc.top > kNotGivenBelow && layer.nc.bottom > kNotGivenBelow;
     tip.bearingFactor = ncGiven ? valueAt(layer.nc, slice.fraction) : 0.0f;
     tip.depthFt = slice.depth;
     tip.baseDiameterFt = g.baseDiameter;
@@ -158,11 +157,11 @@ SliceResult evaluateSoilSlice(const Slice& slice, const InputData& data, const S
 
   // Sand given no friction angle takes it from N; the tip rule then uses
   // the same working angle.
-  if (layer.type == kSand && frictionAngle < kGivenThreshold) {
+  if (layer.type == kSand && frictionAngle < kNotGivenBelow) {
     frictionAngle = frictionAngleFromBlowCount(blowCount, slice.stressBottom);
   }
   float strengthCohesion = cohesion;
-  if ((layer.type == kClay || layer.type == kClayShale) && cohesion < kGivenThreshold) {
+  if ((layer.type == kClay || layer.type == kClayShale) && cohesion < kNotGivenBelow) {
     strengthCohesion = cohesionFromBlowCount(layer.type, blowCount);
   }
   const bool uplift = s.loadingType == kUplift;
@@ -203,7 +202,7 @@ SliceResult evaluateRockSlice(const Slice& slice, WalkContext& walk) {
   RockResult rule;
   switch (layer.type) {
     case kDecomposedRock:
-      rule = decomposedRockSlice(rock, walk.rock, walk.rockNotes);
+      rule = decomposedRockSlice(rock, walk.rockNotes);
       break;
     case kWeakRock:
       rule = weakRockSlice(rock, walk.rock, walk.rockNotes);

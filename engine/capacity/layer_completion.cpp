@@ -8,7 +8,6 @@
 namespace bormek {
 namespace {
 
-constexpr float kGivenThreshold = 1e-5f;  // coefficients and Nc below this are "not given"
 constexpr float kNoLimitThreshold = 1e-10f;
 
 float defaultCoefficient(const Layer& layer, float depthFt, float blowCount, float cohesionPsf) {
@@ -28,7 +27,7 @@ float defaultCoefficient(const Layer& layer, float depthFt, float blowCount, flo
 }
 
 void fillDefaultCoefficients(Layer& layer) {
-  if (!(layer.coefficient.top < kGivenThreshold && layer.coefficient.bottom < kGivenThreshold)) {
+  if (!(layer.coefficient.top < kNotGivenBelow && layer.coefficient.bottom < kNotGivenBelow)) {
     return;
   }
   layer.defaultCoefficient = true;
@@ -40,7 +39,7 @@ void fillDefaultCoefficients(Layer& layer) {
 
 void fillDefaultBearingFactor(Layer& layer, float dStartFt) {
   const bool clayLike = layer.type == kClay || layer.type == kClayShale;
-  if (!clayLike || !(layer.nc.top < kGivenThreshold && layer.nc.bottom < kGivenThreshold)) {
+  if (!clayLike || !(layer.nc.top < kNotGivenBelow && layer.nc.bottom < kNotGivenBelow)) {
     return;
   }
   layer.nc.top = defaultBearingFactor(layer.type, layer.topDepth, dStartFt);

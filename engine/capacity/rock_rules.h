@@ -16,7 +16,7 @@ float governingStrengthPsf(const RockSlice& slice);
 // Types 4 and 7.
 RockResult strongRockSlice(const RockSlice& slice, bool compression, RockNotes& notes);
 // Type 5.
-RockResult decomposedRockSlice(const RockSlice& slice, RockDiameterState& state, RockNotes& notes);
+RockResult decomposedRockSlice(const RockSlice& slice, RockNotes& notes);
 // Type 6.
 RockResult weakRockSlice(const RockSlice& slice, RockDiameterState& state, RockNotes& notes);
 
@@ -60,6 +60,18 @@ bool geomaterialModulusGiven(const Layer& layer);
 int weakRockSocketTopLayer(const InputData& data);
 // What is missing, in the words of the run notes.
 const char* rockGapText(RockGap gap);
+
+// Decomposed rock, shared by the capacity rule and the load-settlement line.
+// The scaled socket diameter, or DSTART where none is given (ft).
+float decomposedRockSocketFt(float scaledSocketFt, float dStartFt);
+// sigma-v' (psf) the correlations use: the running stress of a slice above
+// the design depth plus two socket diameters, the mid-layer stress below.
+float decomposedRockStressPsf(const InputData& data, int layerIndex, float depthFt,
+                              float runningStressPsf, float designDepthFt, float socketFt);
+// OCR = 0.2 N60 pa / sigma-v'.
+float decomposedRockOcr(float n60, float stressPsf);
+// qmax = 2.1459 sigma-v' OCR^0.8 (psf).
+float decomposedRockBasePsf(float stressPsf, float ocr);
 
 // Depth (ft) the decomposed-rock and weak-rock rules design for: the shaft
 // length when it is given, else the mid-depth of the layer plus TOPLENG.

@@ -60,7 +60,6 @@ struct RockDiameterState {
   int weakRockModulusCount = 0;
   bool weakRockStrengthKept = false;
   float firstWeakRockStrengthPsf = 0.0f;  // for the load-settlement stage
-  float decomposedRockModulusPsf = 0.0f;  // Em of the last decomposed-rock slice
 };
 
 // Kept across the run: the last governing rock strength (psi), for the

@@ -10,7 +10,6 @@ namespace {
 constexpr float kSandBetaIntercept = 1.5f;
 constexpr float kSandBetaSlopePerRootFt = 0.135f;
 constexpr float kSandBetaFullBlowCount = 15.0f;
-constexpr float kSandBetaMax = 1.2f;
 constexpr float kGravellySandBetaIntercept = 2.0f;
 constexpr float kGravellySandBetaSlope = 0.15f;
 constexpr float kGravellySandBetaExponent = 0.75f;

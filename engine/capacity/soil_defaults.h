@@ -5,6 +5,7 @@
 namespace bormek {
 
 inline constexpr float kMinimumSideCoefficient = 0.25f;
+inline constexpr float kSandBetaMax = 1.2f;
 
 // Sand, beta method: 1.5 - 0.135 sqrt(z), scaled by N / 15 for 0 < N < 15,
 // kept within 0.25 to 1.2.

@@ -8,8 +8,6 @@
 
 namespace bormek {
 namespace {
-constexpr float kGivenThreshold = 1e-5f;
-constexpr float kSandBetaMax = 1.2f;
 constexpr float kBetaSideCapTsf = 2.1f;
 constexpr float kClayTsfPerBlow = 0.1f;     // cu = N / 10 tsf
 constexpr float kShaleBlowsPerTsf = 53.0f;  // cu = N / 53 tsf
@@ -34,7 +32,7 @@ SideMethod sideMethodOf(const Layer& layer) {
 float sliceCoefficient(const Layer& layer, float fraction, float depthFt, float blowCount) {
   const EndValues& c = layer.coefficient;
   if (!layer.defaultCoefficient) {
-    const bool bothGiven = c.top > kGivenThreshold && c.bottom > kGivenThreshold;
+    const bool bothGiven = c.top > kNotGivenBelow && c.bottom > kNotGivenBelow;
     return bothGiven ? valueAt(c, fraction) : 0.0f;
   }
   // Defaulted layers: the interpolated default within the sand bounds, then

@@ -8,7 +8,6 @@
 
 namespace bormek {
 namespace {
-constexpr float kInchesPerFoot = 12.0f;
 constexpr float kPoundsPerKip = 1000.0f;
 
 // Granular tips.

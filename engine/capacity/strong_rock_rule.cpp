@@ -15,7 +15,6 @@ constexpr float kBaseFactor = 3.0f;
 constexpr float kKspStart = 3.0f;
 constexpr float kKspScale = 10.0f;
 constexpr float kKspThicknessFactor = 300.0f;
-constexpr float kQuarterPi = 0.7854f;
 
 // Unit side resistance (tsf) of rock of governing strength qu (psf).
 float strongRockSideTsf(float quPsf) {

@@ -8,14 +8,10 @@
 namespace bormek {
 namespace {
 
-constexpr float kAtmospherePsfGeomaterial = 2115.7f;
-constexpr float kGeomaterialPi = 3.1416f;
-constexpr float kQuarterPi = 0.7854f;
 constexpr float kConcreteUnitWeight = 150.0f;  // pcf, fluid concrete
 constexpr float kMaxFluidDepthFt = 40.0f;
 constexpr float kMillimetresPerInch = 25.4f;
 constexpr float kMillimetresPerMetre = 1000.0f;
-constexpr float kInchesPerFoot = 12.0f;
 constexpr float kRoughSideShare = 0.5f;         // fa0 = 0.5 qu on rough interfaces
 constexpr float kReferenceFrictionDeg = 30.0f;  // smooth: alpha qu tan(delta) / tan(30)
 constexpr float kDegreesPerHalfTurn = 180.0f;
@@ -119,7 +115,7 @@ WeakRockSocket weakRockSocketAt(const RockSlice& slice, float meanModulusTsf,
     socket.gap = RockGap::kNoModulus;
     return socket;
   }
-  const float pa = kAtmospherePsfGeomaterial;
+  const float pa = kGeomaterialAtmospherePsf;
   const float qu = socket.strengthPsf;
   const float baseSide = socket.rough
                              ? kRoughSideShare * qu

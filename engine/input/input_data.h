@@ -41,6 +41,10 @@ struct EndValues {
   float bottom = 0.0f;
 };
 
+// Coefficients, Nc, cohesion and friction angles below this count as not
+// given by the user.
+inline constexpr float kNotGivenBelow = 1e-5f;
+
 // The value at a position in the layer: 0 at its top, 1 at its bottom.
 inline float valueAt(const EndValues& ends, float fraction) {
   return ends.top + (ends.bottom - ends.top) * fraction;

@@ -10,7 +10,6 @@ namespace {
 
 using fmt::Record;
 
-constexpr float kDiameterStepFt = 0.5f;
 constexpr int kValuesPerFirstLine = 5;
 
 // Report units, as the result table: SI m and kN.

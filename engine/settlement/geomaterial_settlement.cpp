@@ -12,12 +12,7 @@
 namespace bormek {
 namespace {
 
-constexpr float kGeomaterialPi = 3.1416f;
-constexpr float kQuarterPi = 0.7854f;
 constexpr float kPoissonRatio = 0.4f;
-constexpr float kInchesPerFoot = 12.0f;
-constexpr float kMetresPerInch = 0.0254f;
-constexpr float kKilonewtonsPerTon = 8.896f;
 
 // Weak rock: settlement of point k as a share of the socket diameter, 9e-5
 // growing by half at each of the first 12 points, then fixed shares.
@@ -27,19 +22,13 @@ constexpr float kSettlementGrowth = 1.5f;
 constexpr float kLastSettlementShares[] = {0.0125f, 0.025f, 0.05f};
 
 // Decomposed rock.
-constexpr float kAtmospherePsfGeomaterial = 2115.7f;
-constexpr float kPreconsolidationPerBlow = 0.2f;  // OCR = 0.2 N60 pa / sigma-v'
-constexpr float kNoSocketFt = 0.001f;
 constexpr float kNoSocketLengthFt = 0.0001f;
-constexpr float kSocketDiametersBelowDesignDepth = 2.0f;
 constexpr float kShaftStiffnessFactor = 2.6f;  // lambda = 2.6 Ec / Em
 // zeta = ln{[0.25 + (2.5 rho (1 - nu) - 0.25) xi] 2 L / Bs}
 constexpr float kBaseInfluence = 0.25f;
 constexpr float kRadiusFactor = 2.5f;
 constexpr float kShearRatio = 2.5f;  // xi, side over base shear modulus
 constexpr float kBaseCompliance = 16.0f;
-constexpr float kBaseStressFactor = 2.1459f;  // qmax = 2.1459 sigma-v' OCR^0.8
-constexpr float kBaseOcrExponent = 0.8f;
 constexpr float kBaseModulusShare = 0.4f;  // the base beyond Pt works against 0.4 Em
 constexpr int kElasticPoints = 10;
 constexpr int kBaseSteps = 4;
@@ -168,21 +157,16 @@ DecomposedSocket decomposedSocketAt(const SettlementInput& input) {
   const Layer& layer = layerAt(data, input.tipLayer);
   const LayerSummary& last = input.layers[static_cast<std::size_t>(input.tipLayer)];
   DecomposedSocket socket;
-  socket.diameterFt = valueAt(layer.socketDiameter, last.lastSliceFraction) * input.socketScale;
-  if (socket.diameterFt < kNoSocketFt) {
-    socket.diameterFt = data.settings.dStart;
-  }
+  socket.diameterFt = decomposedRockSocketFt(
+      valueAt(layer.socketDiameter, last.lastSliceFraction) * input.socketScale,
+      data.settings.dStart);
   socket.lengthFt = input.designDepthFt - layer.topDepth;
   if (socket.lengthFt < kNoSocketLengthFt) {
     socket.lengthFt = layer.bottomDepth;
   }
-  // Near the design depth the running stress of the walk counts, deeper
-  // down the stress at mid-layer, as in the capacity rule.
-  const bool nearDesignDepth =
-      last.lastSliceDepthFt <
-      input.designDepthFt + kSocketDiametersBelowDesignDepth * socket.diameterFt;
   socket.stressPsf =
-      nearDesignDepth ? last.lastSliceStressPsf : midLayerStressPsf(data, input.tipLayer);
+      decomposedRockStressPsf(data, input.tipLayer, last.lastSliceDepthFt, last.lastSliceStressPsf,
+                              input.designDepthFt, socket.diameterFt);
   socket.n60 = blowCountAt(layer, last.lastSliceFraction);
   socket.modulusPsf = geomaterialModulusPsf(layer, socket.n60);
   socket.rho = modulusRatio(layer);
@@ -228,10 +212,8 @@ ElasticTop elasticTop(const DecomposedSocket& socket, float zeta, float ecTsf, f
 
 // Ultimate top load (lb): the base at qmax and the final QS.
 float ultimateLoadLb(const DecomposedSocket& socket, float sideLb) {
-  const float ocr =
-      kPreconsolidationPerBlow * socket.n60 * kAtmospherePsfGeomaterial / socket.stressPsf;
-  const float baseStressPsf =
-      kBaseStressFactor * socket.stressPsf * std::pow(ocr, kBaseOcrExponent);
+  const float ocr = decomposedRockOcr(socket.n60, socket.stressPsf);
+  const float baseStressPsf = decomposedRockBasePsf(socket.stressPsf, ocr);
   return baseStressPsf * kGeomaterialPi * socket.diameterFt * socket.diameterFt / 4.0f + sideLb;
 }
 

@@ -13,10 +13,6 @@
 namespace bormek {
 namespace {
 
-constexpr float kQuarterPi = 0.7854f;
-constexpr float kInchesPerFoot = 12.0f;
-constexpr float kKilonewtonsPerTon = 8.896f;
-
 // Em / Ei against RQD (%).
 constexpr float kRqdPercent[] = {0.0f,  10.0f, 20.0f, 30.0f, 40.0f, 50.0f,
                                  60.0f, 70.0f, 80.0f, 90.0f, 95.0f, 100.0f};

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <string>
 
+#include "input/unit_constants.h"
 #include "output/fortran_format.h"
 
 namespace bormek {
@@ -10,11 +11,7 @@ namespace {
 
 using fmt::Record;
 
-constexpr float kMetresPerInch = 0.0254f;
 constexpr float kKpaPerPsi = 6.895f;
-constexpr float kNewtonsPerPound = 4.448f;
-constexpr float kNewtonsPerKilonewton = 1000.0f;
-constexpr float kPoundsPerTonOut = 2000.0f;
 
 class CurveListing {
  public:
@@ -80,7 +77,7 @@ void CurveListing::tipCurve(const TzModel& m) {
   for (int k = 0; k < kCurvePoints; ++k) {
     const auto i = static_cast<std::size_t>(k);
     const float load = si_ ? m.tip.value[i] * kNewtonsPerPound / kNewtonsPerKilonewton
-                           : m.tip.value[i] / kPoundsPerTonOut;
+                           : m.tip.value[i] / kPoundsPerTon;
     const float movement = si_ ? m.tip.movement[i] * kMetresPerInch : m.tip.movement[i];
     line(Record().E(load, 18, 4).E(movement, 19, 4).str());
   }

@@ -8,10 +8,8 @@
 namespace bormek {
 namespace {
 
-constexpr float kInchesPerFoot = 12.0f;
 constexpr float kPsiPerTsf = 2000.0f / 144.0f;
 constexpr float kKpaPerPsi = 6.894f;
-constexpr float kQuarterPi = 0.7854f;
 constexpr float kSolutionPi = 3.1416f;
 constexpr float kThinLayerIn = 1e-12f;
 constexpr float kThinLayerBottomIn = 0.1f;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "input/unit_constants.h"
 #include "output/fortran_format.h"
 #include "output/run_messages.h"
 #include "settlement/tz_model.h"
@@ -11,9 +12,6 @@ namespace {
 
 using fmt::Record;
 
-constexpr float kNewtonsPerPound = 4.448f;
-constexpr float kNewtonsPerKilonewton = 1000.0f;
-constexpr float kPoundsPerTonOut = 2000.0f;
 constexpr float kInchesPerMetre = 39.37f;
 
 void writeBeyondProfile(RunOutput& out, TzStatus status, float depthIn) {
@@ -46,7 +44,7 @@ SettlementPoint outputPoint(const TzHead& head, bool si) {
     return {head.topLoadLb * toKn, head.topMovementIn / kInchesPerMetre, head.tipLoadLb * toKn,
             head.tipMovementIn / kInchesPerMetre};
   }
-  return {head.topLoadLb / kPoundsPerTonOut, head.topMovementIn, head.tipLoadLb / kPoundsPerTonOut,
+  return {head.topLoadLb / kPoundsPerTon, head.topMovementIn, head.tipLoadLb / kPoundsPerTon,
           head.tipMovementIn};
 }
 

@@ -154,30 +154,28 @@ TEST(DecomposedRock, SideAndBaseAtOneDepth) {
   const InputData data = decomposedProfile();
   RunOutput out;
   RockNotes notes(out);
-  RockDiameterState state;
   // At 15 ft (above 25 + 2 x 3 ft) the running stress 10 x 120 + 5 x 130 =
   // 1850 psf is used. OCR = 0.2 x 60 x 2115.7 / 1850 = 13.7235;
   // phi' = atan[(60 / (12.2 + 20.3 x 1850 / 2115.7))^0.34] = 51.705 deg;
   // K0 = (1 - sin phi') OCR^sin phi' = 1.68071; f = 1850 K0 tan(0.75 phi') =
   // 2498.08 psf = 1.24904 tsf. qmax = 2.1459 x 1850 x OCR^0.8 = 32266.5 psf,
   // QB = qmax x 3.1416 x 9 / 4 / 2000 = 114.040 t.
-  const RockResult result = decomposedRockSlice(sliceOf(data, 2, 15.0f, 1850.0f), state, notes);
+  const RockResult result = decomposedRockSlice(sliceOf(data, 2, 15.0f, 1850.0f), notes);
   expectClose(result.unitSideTsf, 1.24904, "side");
   expectClose(result.baseTons, 114.040, "base");
   // No modulus given: Em = 46545.4 x 60^0.82 psf.
-  EXPECT_NEAR(state.decomposedRockModulusPsf, 1336475.0f, 20.0f);
+  EXPECT_NEAR(geomaterialModulusPsf(data.layers[2], 60.0f), 1336475.0f, 20.0f);
 }
 
 TEST(DecomposedRock, BelowTheDesignDepthTheMidLayerStressIsUsed) {
   const InputData data = decomposedProfile();
   RunOutput out;
   RockNotes notes(out);
-  RockDiameterState state;
   // At 35 ft (not above 25 + 6 ft) the stress at mid-layer counts,
   // 10 x 120 + 15 x 130 = 3150 psf, whatever the running stress: the same
   // as a slice higher up whose running stress is 3150 psf.
-  const RockResult deep = decomposedRockSlice(sliceOf(data, 2, 35.0f, 9999.0f), state, notes);
-  const RockResult viaMid = decomposedRockSlice(sliceOf(data, 2, 15.0f, 3150.0f), state, notes);
+  const RockResult deep = decomposedRockSlice(sliceOf(data, 2, 35.0f, 9999.0f), notes);
+  const RockResult viaMid = decomposedRockSlice(sliceOf(data, 2, 15.0f, 3150.0f), notes);
   EXPECT_GT(deep.unitSideTsf, 0.0f);
   EXPECT_FLOAT_EQ(deep.unitSideTsf, viaMid.unitSideTsf);
 }
@@ -188,8 +186,7 @@ TEST(DecomposedRock, NoEffectiveStressGivesNothingAndANote) {
   RunOutput out;
   out.openNotes(folder.file("n.bkr"));
   RockNotes notes(out);
-  RockDiameterState state;
-  const RockResult result = decomposedRockSlice(sliceOf(data, 2, 15.0f, -20.0f), state, notes);
+  const RockResult result = decomposedRockSlice(sliceOf(data, 2, 15.0f, -20.0f), notes);
   EXPECT_EQ(result.unitSideTsf, 0.0f);
   EXPECT_EQ(result.baseTons, 0.0f);
   out.closeAll();
