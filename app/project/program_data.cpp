@@ -43,7 +43,7 @@ void TProgramData::Create() {
   Title = kNewTitle;
   SetUnits(1);
   OutputIncrement = 1.0L;
-  DesignControl = 2;
+  DesignControl = kShaftLengthSpecified;
   LoadingType = 1;
   UpliftReduction = 1.0L;
   Settings.fill(0.0L);
@@ -52,7 +52,7 @@ void TProgramData::Create() {
   SettlementCurves = 1;
   SandTipOption = 1;
   CurrentFormat = true;
-  DesignMethod = 2;
+  DesignMethod = kAsdMethod;
   EmptyTables();
   GiveTablesTheirMinimumRows();
   SetModified(false);

@@ -12,6 +12,13 @@
 
 inline constexpr const char* kNewProjectFileName = "NewBormek.bkd";
 
+// Codes of the design method and the computation method, as the project
+// file stores them.
+inline constexpr int kLrfdMethod = 1;
+inline constexpr int kAsdMethod = 2;
+inline constexpr int kDesignLoadSpecified = 1;
+inline constexpr int kShaftLengthSpecified = 2;
+
 // Entries of the Settings array.
 enum SettingIndex : int {
   kMinDiameter = 0,
@@ -37,14 +44,14 @@ class TProgramData {
   int UnitSystem = 1;
   std::string Title;
   Extended OutputIncrement = 1.0L;
-  int DesignControl = 2;
+  int DesignControl = kShaftLengthSpecified;
   int LoadingType = 1;
   Extended UpliftReduction = 1.0L;
   std::array<Extended, kSettingCount> Settings{};
   int SettlementCurves = 1;
   int SandTipOption = 1;
   bool CurrentFormat = true;
-  int DesignMethod = 2;
+  int DesignMethod = kAsdMethod;
 
   Extended& MinDiameter() { return Settings[kMinDiameter]; }
   Extended& MaxDiameter() { return Settings[kMaxDiameter]; }

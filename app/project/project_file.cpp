@@ -167,8 +167,8 @@ void writeLayer(LineWriter& out, TProgramData& project, int layer) {
 std::string projectText(TProgramData& p) {
   // The design control follows from the data; the value it does not select
   // is cleared.
-  p.DesignControl = p.ShaftLength() > 0.0L ? 2 : 1;
-  if (p.DesignControl == 2) {
+  p.DesignControl = p.ShaftLength() > 0.0L ? kShaftLengthSpecified : kDesignLoadSpecified;
+  if (p.DesignControl == kShaftLengthSpecified) {
     p.DesignLoad() = 0.0L;
   } else {
     p.ShaftLength() = 0.0L;
@@ -191,7 +191,7 @@ std::string projectText(TProgramData& p) {
   TGridTable& d = p.Tables().D();
   out.token(d.RowCount());
   out.number(p.WaterDepth());
-  out.number(p.DesignControl == 1 ? p.DesignLoad() : p.ShaftLength());
+  out.number(p.DesignControl == kDesignLoadSpecified ? p.DesignLoad() : p.ShaftLength());
   out.number(p.SafetySide());
   out.number(p.SafetyBase());
   out.end();
@@ -298,8 +298,8 @@ void readProject(TWordReader& in, TProgramData& p, bool current) {
   d.SetRowCount(in.ReadInteger());
   p.WaterDepth() = in.ReadReal();
   const Extended designValue = in.ReadReal();
-  p.DesignLoad() = p.DesignControl == 1 ? designValue : 0.0L;
-  p.ShaftLength() = p.DesignControl == 1 ? 0.0L : designValue;
+  p.DesignLoad() = p.DesignControl == kDesignLoadSpecified ? designValue : 0.0L;
+  p.ShaftLength() = p.DesignControl == kDesignLoadSpecified ? 0.0L : designValue;
   p.SafetySide() = in.ReadReal();
   p.SafetyBase() = in.ReadReal();
   for (int layer = 0; layer < d.RowCount(); ++layer) {

@@ -45,10 +45,6 @@ constexpr const char* kLibraryFileName = "Bormek2012_DLL.dll";
 constexpr const char* kLibraryFileName = "Bormek2012_DLL.so";
 #endif
 
-// Values of TProgramData::DesignMethod; the Design Method items
-// (main_form_menus.cpp) set the same two.
-constexpr int kLrfd = 1;
-constexpr int kAsd = 2;
 // Columns of D with the LRFD resistance factors (side friction, end bearing).
 constexpr int kLrfdSideColumn = 5;
 constexpr int kLrfdTipColumn = 6;
@@ -391,7 +387,7 @@ void TMainForm::setDesignMethod(int method) {
     project_->SetModified(true);
   }
   applyColumnVisibility();
-  tables_->D().Comments = method == kLrfd ? kLrfdComments : kAsdComments;
+  tables_->D().Comments = method == kLrfdMethod ? kLrfdComments : kAsdComments;
   updateCommandStates();
 }
 
@@ -409,7 +405,7 @@ void TMainForm::setDesignControl(int control) {
 // open table window of D is closed so that it is rebuilt with them.
 void TMainForm::applyColumnVisibility() {
   TGridTable& d = tables_->D();
-  const bool lrfd = project_->DesignMethod == kLrfd;
+  const bool lrfd = project_->DesignMethod == kLrfdMethod;
   d.Columns(kLrfdSideColumn).Visible = lrfd;
   d.Columns(kLrfdTipColumn).Visible = lrfd;
   TTableForm::CloseWindow(d);
@@ -506,7 +502,7 @@ void TMainForm::updateCommandStates() {
     QAction* item = Action(QLatin1String(radio.name));
     item->setChecked(item->data().toInt() == project.*radio.value);
   }
-  Action(QStringLiteral("FactorOfSafetyItem"))->setEnabled(project.DesignMethod == kAsd);
+  Action(QStringLiteral("FactorOfSafetyItem"))->setEnabled(project.DesignMethod == kAsdMethod);
 
   Action(QStringLiteral("EditInputItem"))->setEnabled(QFileInfo::exists(projectPath()));
   Action(QStringLiteral("EditRunNotesItem"))

@@ -10,18 +10,11 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "program_data.h"
 #include "toolbar_icons.h"
+#include "units.h"
 
 namespace {
-
-// The values the radio items set, as TProgramData holds them: UnitSystem,
-// DesignMethod (main_form.cpp tests the same two values) and DesignControl.
-constexpr int kEnglish = 1;
-constexpr int kSi = 2;
-constexpr int kLrfd = 1;
-constexpr int kAsd = 2;
-constexpr int kDesignLoadSpecified = 1;
-constexpr int kShaftLengthSpecified = 2;
 
 // The Graphics items: caption, the plot shown (the item's object name is the
 // plot's with "Item" appended) and whether a separator follows.
@@ -108,17 +101,17 @@ void TMainForm::createDataMenu() {
 
   QMenu* units = addMenu(menu, QStringLiteral("&Units"), QStringLiteral("UnitsMenu"));
   auto* unitGroup = new QActionGroup(units);
-  addSwitch(units, "EnglishUnitsItem", kEnglish, QStringLiteral("&English Units (lbs, in)"),
+  addSwitch(units, "EnglishUnitsItem", kEnglishUnits, QStringLiteral("&English Units (lbs, in)"),
             unitGroup, &TMainForm::setUnits);
-  addSwitch(units, "SiUnitsItem", kSi, QStringLiteral("&SI Units (kN, m)"), unitGroup,
+  addSwitch(units, "SiUnitsItem", kSiUnits, QStringLiteral("&SI Units (kN, m)"), unitGroup,
             &TMainForm::setUnits);
 
   QMenu* design = addMenu(menu, QStringLiteral("Design Method (ASD or LRFD)"),
                           QStringLiteral("DesignMethodMenu"));
   auto* designGroup = new QActionGroup(design);
-  addSwitch(design, "AsdItem", kAsd, QStringLiteral("ASD (Allowable Stress Design)"), designGroup,
-            &TMainForm::setDesignMethod);
-  addSwitch(design, "LrfdItem", kLrfd, QStringLiteral("LRFD (Load Resistance Factor Design)"),
+  addSwitch(design, "AsdItem", kAsdMethod, QStringLiteral("ASD (Allowable Stress Design)"),
+            designGroup, &TMainForm::setDesignMethod);
+  addSwitch(design, "LrfdItem", kLrfdMethod, QStringLiteral("LRFD (Load Resistance Factor Design)"),
             designGroup, &TMainForm::setDesignMethod);
 
   addItem(menu, QStringLiteral("&Drilled-Shaft Properties"), QStringLiteral("ShaftPropertiesItem"));
