@@ -10,6 +10,7 @@
 #include "capacity/depth_walk.h"
 #include "capacity/increment_table.h"
 #include "capacity/shaft_geometry.h"
+#include "support/layers.h"
 
 namespace bormek {
 namespace {
@@ -39,22 +40,11 @@ RunSettings shaftSettings(float waterTableFt) {
   return s;
 }
 
-Layer layerOf(int type, float top, float bottom) {
-  Layer layer;
-  layer.type = type;
-  layer.typeCode = static_cast<float>(type);
-  layer.topDepth = top;
-  layer.bottomDepth = bottom;
-  layer.maxSide = {1e10f, 1e10f};
-  layer.maxBase = {1e10f, 1e10f};
-  layer.lrfdSide = 1.0f;
-  layer.lrfdTip = 1.0f;
-  return layer;
-}
+using testing::unlimitedLayerOf;
 
 // Uniform sand, K = 0.5, phi = 35 degrees, 120 pcf, 0 to 40 ft.
 Layer uniformSand() {
-  Layer sand = layerOf(kSand, 0.0f, 40.0f);
+  Layer sand = unlimitedLayerOf(kSand, 0.0f, 40.0f);
   sand.unitWeight = {120.0f, 120.0f};
   sand.frictionAngle = {35.0f, 35.0f};
   sand.blowCount = {20.0f, 20.0f};
@@ -65,7 +55,7 @@ Layer uniformSand() {
 
 // Clay 0 to 40 ft, c from 1000 to 3000 psf (c = 1000 + 50 z), Nc 9, alpha 0.55.
 Layer linearClay() {
-  Layer clay = layerOf(kClay, 0.0f, 40.0f);
+  Layer clay = unlimitedLayerOf(kClay, 0.0f, 40.0f);
   clay.unitWeight = {120.0f, 120.0f};
   clay.cohesion = {1000.0f, 3000.0f};
   clay.blowCount = {10.0f, 10.0f};
@@ -253,7 +243,7 @@ TEST(CapacityRows, RockCarriesNoUnitWeightBelowTheWaterTable) {
   RunSettings s = shaftSettings(0.0f);
   Layer sandAbove = uniformSand();
   sandAbove.bottomDepth = 10.0f;
-  Layer rock = layerOf(kStrongRockBoth, 10.0f, 20.0f);
+  Layer rock = unlimitedLayerOf(kStrongRockBoth, 10.0f, 20.0f);
   Layer sandBelow = uniformSand();
   sandBelow.topDepth = 20.0f;
   InputData data = profileOf(s, {sandAbove, rock, sandBelow});

@@ -1,4 +1,5 @@
 #include "capacity/layer_completion.h"
+#include "support/layers.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +16,7 @@ InputData oneLayer(const Layer& layer, bool si = false) {
   return data;
 }
 
-Layer layerOf(int type, float top, float bottom) {
-  Layer layer;
-  layer.type = type;
-  layer.typeCode = static_cast<float>(type);
-  layer.topDepth = top;
-  layer.bottomDepth = bottom;
-  return layer;
-}
+using testing::layerOf;
 
 TEST(LayerCompletion, CoefficientsGivenAtNeitherEndAreDefaultedAndFlagged) {
   Layer sandK = layerOf(kSand, 0.0f, 20.0f);

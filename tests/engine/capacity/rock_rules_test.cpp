@@ -9,6 +9,7 @@
 #include "capacity/layer_completion.h"
 #include "capacity/table_interpolation.h"
 #include "capacity/weak_rock_tables.h"
+#include "support/layers.h"
 #include "support/test_folder.h"
 
 namespace bormek {
@@ -21,14 +22,7 @@ void expectClose(float actual, double expected, const char* what) {
 }
 
 Layer rockLayer(int type, float top, float bottom) {
-  Layer layer;
-  layer.type = type;
-  layer.typeCode = static_cast<float>(type);
-  layer.topDepth = top;
-  layer.bottomDepth = bottom;
-  layer.maxSide = {1e10f, 1e10f};
-  layer.maxBase = {1e10f, 1e10f};
-  return layer;
+  return testing::unlimitedLayerOf(type, top, bottom);
 }
 
 Layer strongRock(int type, float rockPsi, float concretePsi) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "capacity/layer_completion.h"
+#include "support/layers.h"
 #include "support/test_folder.h"
 
 namespace bormek {
@@ -31,14 +32,7 @@ void expectFinite(const SettlementLine& line) {
   }
 }
 
-Layer layerOf(int type, float top, float bottom) {
-  Layer layer;
-  layer.type = type;
-  layer.typeCode = static_cast<float>(type);
-  layer.topDepth = top;
-  layer.bottomDepth = bottom;
-  return layer;
-}
+using testing::layerOf;
 
 InputData profileOf(std::initializer_list<Layer> layers, float waterTableFt = 50.0f) {
   InputData data;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "capacity/layer_completion.h"
+#include "support/layers.h"
 #include "support/test_folder.h"
 
 namespace bormek {
@@ -21,14 +22,7 @@ void expectClose(float actual, double expected, const std::string& what) {
   EXPECT_NEAR(actual, expected, 1e-4 * std::max(1e-3, std::abs(expected))) << what;
 }
 
-Layer layerOf(int type, float top, float bottom) {
-  Layer layer;
-  layer.type = type;
-  layer.typeCode = static_cast<float>(type);
-  layer.topDepth = top;
-  layer.bottomDepth = bottom;
-  return layer;
-}
+using testing::layerOf;
 
 // Rock of intact modulus `modulusPsi` (100000 psi = 7200 tsf) and RQD from
 // `rqdTop` to `rqdBottom` %, socket 3 ft.
