@@ -76,14 +76,17 @@ void CurveListing::tipCurve(const TzModel& m) {
   line("");
   for (int k = 0; k < kCurvePoints; ++k) {
     const auto i = static_cast<std::size_t>(k);
-    const float load = si_ ? m.tip.value[i] * kNewtonsPerPound / kNewtonsPerKilonewton
-                           : m.tip.value[i] / kPoundsPerTon;
+    const float load = outputForceOfPounds(m.tip.value[i], si_);
     const float movement = si_ ? m.tip.movement[i] * kMetresPerInch : m.tip.movement[i];
     line(Record().E(load, 18, 4).E(movement, 19, 4).str());
   }
 }
 
 }  // namespace
+
+float outputForceOfPounds(float pounds, bool si) {
+  return si ? pounds * kNewtonsPerPound / kNewtonsPerKilonewton : pounds / kPoundsPerTon;
+}
 
 UnitLabels labelsOf(bool si) {
   return si ? UnitLabels{" M.", "KN.", "KPA"} : UnitLabels{"IN.", "ton", "PSI"};

@@ -24,6 +24,9 @@ struct UnitLabels {
 };
 UnitLabels labelsOf(bool si);
 
+// A force of the t-z analysis (lb) in output units: tons, or kN for SI.
+float outputForceOfPounds(float pounds, bool si);
+
 // Writes the listing; a folder that cannot take it costs the listing only.
 void writeCurveListing(const TzListing& listing);
 

@@ -39,13 +39,9 @@ void writeBeyondProfile(RunOutput& out, TzStatus status, float depthIn) {
 }
 
 SettlementPoint outputPoint(const TzHead& head, bool si) {
-  if (si) {
-    const float toKn = kNewtonsPerPound / kNewtonsPerKilonewton;
-    return {head.topLoadLb * toKn, head.topMovementIn / kInchesPerMetre, head.tipLoadLb * toKn,
-            head.tipMovementIn / kInchesPerMetre};
-  }
-  return {head.topLoadLb / kPoundsPerTon, head.topMovementIn, head.tipLoadLb / kPoundsPerTon,
-          head.tipMovementIn};
+  const auto movement = [si](float inches) { return si ? inches / kInchesPerMetre : inches; };
+  return {outputForceOfPounds(head.topLoadLb, si), movement(head.topMovementIn),
+          outputForceOfPounds(head.tipLoadLb, si), movement(head.tipMovementIn)};
 }
 
 const char* headingOf(TzPassCode pass) {
