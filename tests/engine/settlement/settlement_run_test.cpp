@@ -2,6 +2,7 @@
 // curve listing and the statuses that stop a run.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 #include "support/engine_run.h"
@@ -51,6 +52,29 @@ TEST(SettlementRun, PlotFileOfOneDiameterWithTenDepthRows) {
   EXPECT_EQ(wordsOf({plot[4]}).size(), 2u);
   EXPECT_EQ(wordsOf({plot[22]}).size(), 2u);
   EXPECT_EQ(wordsOf({plot[23]}).size(), 4u);
+  // The first depth row: depth 2 ft, QS, QB, QU = QS + QB, then with ASD
+  // QS / FS side (2), QB / FS base (3) and QDN = their sum. E10.3 keeps
+  // three digits, so each printed value may be off by half a unit of its
+  // third digit (up to 0.5 %): compare within 1 %.
+  std::vector<double> row;
+  for (const std::string& word : wordsOf({plot[3], plot[4]})) {
+    row.push_back(std::stod(word));
+  }
+  ASSERT_EQ(row.size(), 7u);
+  const auto near = [](double actual, double expected) {
+    return std::abs(actual - expected) <= 0.01 * std::abs(expected) + 1e-9;
+  };
+  EXPECT_EQ(row[0], 2.0);
+  // Clay c = 1000 + 50 z psf, alpha 0.55, Nc 9, D = 2 ft: QS(2 ft) = 6.284 x
+  // 0.55 / 2000 x (2000 + 150) = 3.715 t; QB = 9 x 3.142 / 2000 x (1000 +
+  // 50 x 3 + 107.14) = 17.775 t (the two-diameter weights put the mean
+  // 2.142857 ft below the first entry of the zone).
+  EXPECT_TRUE(near(row[1], 3.715)) << plot[3];
+  EXPECT_TRUE(near(row[2], 17.775)) << plot[3];
+  EXPECT_TRUE(near(row[3], row[1] + row[2])) << plot[3];
+  EXPECT_TRUE(near(row[4], row[1] / 2.0)) << plot[3];
+  EXPECT_TRUE(near(row[5], row[2] / 3.0)) << plot[4];
+  EXPECT_TRUE(near(row[6], row[4] + row[5])) << plot[4];
   const std::vector<std::string> words = wordsOf(plot);
   EXPECT_EQ(words.size(), 3u + 7u + 7u + 70u + 180u);
   for (const std::string& word : words) {
