@@ -18,6 +18,8 @@
 #include <QUrl>
 
 #include "about_box.h"
+#include "data_form.h"
+#include "data_windows.h"
 #include "dialogs.h"
 #include "display_name.h"
 #include "program_data.h"
@@ -143,6 +145,7 @@ TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* p
   tables_->Component("tblDataSand")->Comments = kSandComments;
   tables_->Component("tblDataClay")->Comments = kClayComments;
   project_ = std::make_unique<TProgramData>(*tables_);
+  dataWindows_ = new TDataWindows(mdiArea_, *project_, settings_, dialogs_);
 
   updateCaption();
   setResultsLoaded(false);
@@ -182,7 +185,7 @@ bool TMainForm::AskSaveChanges() {
 void TMainForm::fileNewClick() {
   CommitActiveChild();
   if (AskSaveChanges()) {
-    mdiArea_->closeAllSubWindows();
+    closeAllChildren();
     project_->Create();
     updateCaption();
   }
@@ -221,7 +224,7 @@ void TMainForm::OpenFileName(const QString& path, bool currentFormat) {
 // show the old tables). A reading error is shown once the caption names the
 // file; the project keeps what was read.
 void TMainForm::loadProject(const QString& path, bool currentFormat) {
-  mdiArea_->closeAllSubWindows();
+  closeAllChildren();
   const QFileInfo file(path);
   QDir::setCurrent(file.absolutePath());
   const std::string error = project_->CreateFromFile(toStdPath(path), currentFormat);
@@ -330,7 +333,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     return;
   }
   UpdateRegistry();
-  mdiArea_->closeAllSubWindows();
+  closeAllChildren();
   event->accept();
 }
 
@@ -371,13 +374,23 @@ void TMainForm::CommitActiveChild() {
   }
   if (auto* table = qobject_cast<TTableForm*>(child->widget())) {
     table->FormDeactivate();
+  } else if (auto* form = qobject_cast<TDataForm*>(child->widget())) {
+    form->FormDeactivate();
   }
+}
+
+// The project is being replaced or the program ends: the data windows close
+// without storing, the table windows after storing a valid pending entry.
+void TMainForm::closeAllChildren() {
+  dataWindows_->CloseAll();
+  mdiArea_->closeAllSubWindows();
 }
 
 // ---- Data and Computation commands --------------------------------------------
 
 void TMainForm::setUnits(int system) {
   project_->SetUnits(system);
+  dataWindows_->RefreshUnits();
   updateCommandStates();
 }
 
@@ -391,13 +404,17 @@ void TMainForm::setDesignMethod(int method) {
   updateCommandStates();
 }
 
-// The windows of the shaft length and the design load come with the data
-// windows; the switch sets the value.
+// Each computation method has its window: the other one closes (storing
+// its values) and this one is shown.
 void TMainForm::setDesignControl(int control) {
   if (project_->DesignControl != control) {
     project_->DesignControl = control;
     project_->SetModified(true);
   }
+  const bool byLength = control == kShaftLengthSpecified;
+  dataWindows_->Close(byLength ? TDataWindows::Kind::kDesignLoad
+                               : TDataWindows::Kind::kShaftLength);
+  dataWindows_->Show(byLength ? TDataWindows::Kind::kShaftLength : TDataWindows::Kind::kDesignLoad);
   updateCommandStates();
 }
 

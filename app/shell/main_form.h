@@ -38,6 +38,7 @@
 
 class QMdiArea;
 class QToolBar;
+class TDataWindows;
 class TDialogs;
 class TProgramData;
 struct SoilLayerTables;
@@ -80,6 +81,8 @@ class TMainForm : public QMainWindow {
   void UpdateRegistry();
   // Makes the active child window store its pending edits into the project.
   void CommitActiveChild();
+  // The data windows (title, shaft properties, ..., control options).
+  TDataWindows& DataWindows() { return *dataWindows_; }
 
  public slots:
   // Run Analysis: saves the project (Save As for a new one), runs the
@@ -120,6 +123,7 @@ class TMainForm : public QMainWindow {
   void setDesignControl(int control);
   void applyColumnVisibility();
   void showSoilLayerTable();
+  void closeAllChildren();
   void openInEditor(const QString& path);
   void openHelpDocument(const QString& fileName);
   void showAboutBox();
@@ -138,6 +142,7 @@ class TMainForm : public QMainWindow {
   std::unique_ptr<SoilLayerTables> tables_;
   std::unique_ptr<TProgramData> project_;
   TAppSettings settings_;
+  TDataWindows* dataWindows_ = nullptr;
   bool resultsLoaded_ = false;
   bool shown_ = false;
 

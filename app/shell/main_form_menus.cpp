@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "data_windows.h"
 #include "program_data.h"
 #include "toolbar_icons.h"
 #include "units.h"
@@ -87,7 +88,12 @@ void TMainForm::createFileMenu() {
 
 void TMainForm::createDataMenu() {
   QMenu* menu = addMenu(nullptr, QStringLiteral("Da&ta"), QStringLiteral("DataMenu"));
-  addItem(menu, QStringLiteral("&Title"), QStringLiteral("TitleItem"));
+  auto addWindowItem = [this, menu](const QString& caption, const char* name,
+                                    TDataWindows::Kind kind) {
+    connect(addItem(menu, caption, QLatin1String(name)), &QAction::triggered, this,
+            [this, kind] { dataWindows_->Show(kind); });
+  };
+  addWindowItem(QStringLiteral("&Title"), "TitleItem", TDataWindows::Kind::kTitle);
 
   // Each switch is a group of radio items whose tag is the value it sets.
   auto addSwitch = [this](QMenu* submenu, const char* name, int tag, const QString& caption,
@@ -114,11 +120,12 @@ void TMainForm::createDataMenu() {
   addSwitch(design, "LrfdItem", kLrfdMethod, QStringLiteral("LRFD (Load Resistance Factor Design)"),
             designGroup, &TMainForm::setDesignMethod);
 
-  addItem(menu, QStringLiteral("&Drilled-Shaft Properties"), QStringLiteral("ShaftPropertiesItem"));
+  addWindowItem(QStringLiteral("&Drilled-Shaft Properties"), "ShaftPropertiesItem",
+                TDataWindows::Kind::kShaftProperties);
   connect(addItem(menu, QStringLiteral("Soil &Layer Data"), QStringLiteral("SoilLayerDataItem")),
           &QAction::triggered, this, &TMainForm::showSoilLayerTable);
-  addItem(menu, QStringLiteral("&Factor of Safety (Allowable Stress Design)"),
-          QStringLiteral("FactorOfSafetyItem"));
+  addWindowItem(QStringLiteral("&Factor of Safety (Allowable Stress Design)"), "FactorOfSafetyItem",
+                TDataWindows::Kind::kFactorOfSafety);
 
   QMenu* methods = addMenu(menu, QStringLiteral("&Computation Methods"),
                            QStringLiteral("ComputationMethodsMenu"));
@@ -128,9 +135,10 @@ void TMainForm::createDataMenu() {
   addSwitch(methods, "DesignLoadItem", kDesignLoadSpecified,
             QStringLiteral("Specify the design load"), methodGroup, &TMainForm::setDesignControl);
 
-  addItem(menu, QStringLiteral("&Water Table"), QStringLiteral("WaterTableItem"));
+  addWindowItem(QStringLiteral("&Water Table"), "WaterTableItem", TDataWindows::Kind::kWaterTable);
   menu->addSeparator();
-  addItem(menu, QStringLiteral("Control &Options..."), QStringLiteral("ControlOptionsItem"));
+  addWindowItem(QStringLiteral("Control &Options..."), "ControlOptionsItem",
+                TDataWindows::Kind::kControlOptions);
 
   connect(menu, &QMenu::aboutToShow, this, [this] {
     CommitActiveChild();

@@ -1,0 +1,95 @@
+#include "data_form.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMdiSubWindow>
+
+#include "data_edit.h"
+#include "program_data.h"
+
+namespace {
+
+// A field is wide enough for a value of about fourteen characters.
+constexpr const char* kFieldWidthSample = "00000000000000";
+
+}  // namespace
+
+TDataForm::TDataForm(const QString& caption, TProgramData& project, TDialogs& dialogs)
+    : project_(project), dialogs_(dialogs) {
+  setWindowTitle(caption);
+}
+
+bool TDataForm::FormDeactivate() {
+  if (closed_) {
+    return true;
+  }
+  if (!fieldsAccepted()) {
+    return false;
+  }
+  StoreFields();
+  return true;
+}
+
+void TDataForm::CloseForced() {
+  forced_ = true;
+  if (subWindow_ != nullptr) {
+    subWindow_->close();
+  } else {
+    close();
+  }
+}
+
+// The focused field first (it holds what was typed last), then every other
+// enabled one; the first refusal stops the check with its message.
+bool TDataForm::fieldsAccepted() {
+  auto* focused = qobject_cast<TDataEdit*>(focusWidget());
+  if (focused != nullptr && focused->isEnabled() && !focused->Validate()) {
+    return false;
+  }
+  for (TDataEdit* field : findChildren<TDataEdit*>()) {
+    if (field != focused && field->isEnabled() && !field->Validate()) {
+      return false;
+    }
+  }
+  return true;
+}
+
+TDataEdit* TDataForm::AddField(QGridLayout* grid, int row, const char* name, const QString& caption,
+                               const QString& unitsString, Extended maxVal, const QString& hint,
+                               bool marksModified) {
+  auto* label = new QLabel(this);
+  auto* field = new TDataEdit(dialogs_, this);
+  field->setObjectName(QLatin1String(name));
+  field->SetEditLabel(label);
+  field->SetCaption(caption);
+  field->SetUnitsString(unitsString);
+  field->SetMaxVal(maxVal);
+  field->setMinimumWidth(QFontMetrics(field->font()).horizontalAdvance(kFieldWidthSample));
+  if (!hint.isEmpty()) {
+    field->setToolTip(hint);
+    label->setToolTip(hint);
+  }
+  if (marksModified) {
+    connect(field, &QLineEdit::textEdited, this, [this] { project_.SetModified(true); });
+  }
+  grid->addWidget(label, row, 0);
+  grid->addWidget(field, row, 1);
+  return field;
+}
+
+void TDataForm::ShowProjectUnits() {
+  for (TDataEdit* field : findChildren<TDataEdit*>()) {
+    field->SetUnits(project_.UnitSystem);
+  }
+}
+
+void TDataForm::closeEvent(QCloseEvent* event) {
+  if (!forced_ && !FormDeactivate()) {
+    event->ignore();
+    return;
+  }
+  closed_ = true;
+  event->accept();
+}
