@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 
 #include "dialogs.h"
+#include "display_lines.h"
 #include "expression_evaluator.h"
 
 namespace {
@@ -147,7 +148,7 @@ void TDataEdit::exitCheck() {
   if (check.fault == EntryFault::kNone) {
     valid_ = true;
   } else {
-    dialogs_.Information(QString::fromStdString(check.message));
+    dialogs_.Information(DisplayLines(check.message));
     if (isVisible()) {
       setFocus(Qt::OtherFocusReason);
     }

@@ -7,6 +7,7 @@
 #include <exception>
 #include <string>
 
+#include "display_lines.h"
 #include "grid_enum_column.h"
 #include "grid_float_column.h"
 #include "grid_int_column.h"
@@ -15,14 +16,6 @@
 #include "grid_table_column.h"
 
 namespace {
-
-// The grid table's messages break lines with a carriage return.
-QString displayMessage(const char* message) {
-  QString text = QString::fromStdString(message);
-  text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return text;
-}
 
 int sizeOf(const std::vector<int>& values) {
   return static_cast<int>(values.size());
@@ -154,7 +147,7 @@ QString TGridTableModel::commitText(int row, int column, const QString& text) {
   try {
     Column(column).SetText(row, text.toStdString());
   } catch (const std::exception& error) {
-    return displayMessage(error.what());
+    return DisplayLines(error.what());
   }
   return {};
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "dialogs.h"
+#include "display_lines.h"
 #include "grid_cell_delegate.h"
 #include "grid_table.h"
 #include "grid_table_model.h"
@@ -32,13 +33,6 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::WindowTitleHint | Qt::WindowSystemM
 std::map<const TGridTable*, TTableForm*>& openWindows() {
   static std::map<const TGridTable*, TTableForm*> windows;
   return windows;
-}
-
-QString plainLines(const std::string& text) {
-  QString lines = QString::fromStdString(text);
-  lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-  lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return lines;
 }
 
 // The window of a table shown on its own (modal, or without an MDI area):
@@ -195,7 +189,7 @@ void TTableForm::createWidgets() {
   lblComments->setTextFormat(Qt::PlainText);
   lblComments->setWordWrap(true);
   lblComments->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblComments->setText(plainLines(shown.Comments));
+  lblComments->setText(DisplayLines(shown.Comments));
   lblComments->setVisible(!shown.Comments.empty());
 
   connect(delegate_, &TGridCellDelegate::enterPressed, this, &TTableForm::GridEnter);
