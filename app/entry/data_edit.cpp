@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "dialogs.h"
@@ -149,7 +150,7 @@ void TDataEdit::exitCheck() {
     valid_ = true;
   } else {
     dialogs_.Information(DisplayLines(check.message));
-    if (isVisible()) {
+    if (isVisible() && ownerIsActive()) {
       setFocus(Qt::OtherFocusReason);
     }
   }
@@ -158,6 +159,17 @@ void TDataEdit::exitCheck() {
 
 // The check runs only while the focus moves within this window: leaving the
 // window for another one or for a menu is the window's commit to check.
+// Taking the focus in a window that is not the active one would activate
+// it in the middle of another activation; that window's owner brings it
+// back and gives the focus instead.
+bool TDataEdit::ownerIsActive() const {
+  const QWidget* owner = ownerWindow(this);
+  if (const auto* child = qobject_cast<const QMdiSubWindow*>(owner)) {
+    return child->mdiArea() == nullptr || child->mdiArea()->activeSubWindow() == child;
+  }
+  return owner->isActiveWindow();
+}
+
 bool TDataEdit::focusStaysInWindow() const {
   const QWidget* next = QApplication::focusWidget();
   if (next == nullptr || next == this) {

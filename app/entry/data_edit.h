@@ -10,7 +10,9 @@
 // another window or a menu) does not run it: the window's own commit calls
 // Validate. A refusal is a message through the TDialogs given, after which
 // the edit takes the focus back; a value beyond a limit is replaced by the
-// limit first.
+// limit first. The edit then takes the focus back when its window is the
+// active one; otherwise the window's owner gives it when it brings the
+// window back.
 #pragma once
 
 #include <QLabel>
@@ -72,6 +74,7 @@ class TDataEdit : public QLineEdit {
   void exitCheck();
   void refreshLabel();
   bool focusStaysInWindow() const;
+  bool ownerIsActive() const;
 
   TDialogs& dialogs_;
   bool integerOnly_ = false;

@@ -46,14 +46,22 @@ void TDataForm::CloseForced() {
 bool TDataForm::fieldsAccepted() {
   auto* focused = qobject_cast<TDataEdit*>(focusWidget());
   if (focused != nullptr && focused->isEnabled() && !focused->Validate()) {
+    refused_ = focused;
     return false;
   }
   for (TDataEdit* field : findChildren<TDataEdit*>()) {
     if (field != focused && field->isEnabled() && !field->Validate()) {
+      refused_ = field;
       return false;
     }
   }
   return true;
+}
+
+void TDataForm::FocusRefusedField() {
+  if (refused_ != nullptr) {
+    refused_->setFocus(Qt::OtherFocusReason);
+  }
 }
 
 TDataEdit* TDataForm::AddField(QGridLayout* grid, int row, const char* name, const QString& caption,
@@ -92,4 +100,5 @@ void TDataForm::closeEvent(QCloseEvent* event) {
   }
   closed_ = true;
   event->accept();
+  emit Closed();
 }

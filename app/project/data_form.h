@@ -16,10 +16,10 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "data_edit.h"
 #include "number_text.h"
 
 class QGridLayout;
-class TDataEdit;
 class TDialogs;
 class TProgramData;
 
@@ -34,7 +34,14 @@ class TDataForm : public QWidget {
   bool FormDeactivate();
   // Closes the window without storing anything: the project is replaced.
   void CloseForced();
+  // Gives the focus to the field that refused its entry last.
+  void FocusRefusedField();
 
+ signals:
+  // The window accepted closing and is about to be freed.
+  void Closed();
+
+ public:
   QMdiSubWindow* SubWindow() const { return subWindow_; }
   void SetSubWindow(QMdiSubWindow* window) { subWindow_ = window; }
 
@@ -62,6 +69,7 @@ class TDataForm : public QWidget {
   bool fieldsAccepted();
 
   QPointer<QMdiSubWindow> subWindow_;
+  QPointer<TDataEdit> refused_;
   bool closed_ = false;
   bool forced_ = false;
 };

@@ -89,6 +89,8 @@ TDataForm* TDataWindows::create(Kind kind) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowTitle(form->windowTitle());
   form->SetSubWindow(window);
+  QPointer<TDataForm>& open = slot(kind);
+  connect(form, &TDataForm::Closed, this, [&open] { open = nullptr; });
   window->show();
   window->setFixedSize(window->sizeHint());
   return form;
@@ -128,9 +130,10 @@ void TDataWindows::childActivated(QMdiSubWindow* window) {
   TDataForm* leftForm = formOf(left);
   if (leftForm != nullptr && !leftForm->FormDeactivate()) {
     active_ = left;
-    QTimer::singleShot(0, leftForm, [this, left] {
+    QTimer::singleShot(0, leftForm, [this, left, leftForm] {
       if (left != nullptr) {
         area_->setActiveSubWindow(left);
+        leftForm->FocusRefusedField();
       }
     });
     return;

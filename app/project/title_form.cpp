@@ -3,28 +3,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
-#include <QValidator>
 #include <algorithm>
 
 #include "program_data.h"
 #include "setting_commits.h"
 
 namespace {
-
-// Typing may not take the title past 80 characters; a longer title read
-// from a file can still be shortened.
-class TitleLengthValidator : public QValidator {
- public:
-  explicit TitleLengthValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
-
-  State validate(QString& input, int&) const override {
-    const qsizetype allowed = std::max<qsizetype>(TdlgTitle::kTitleLength, edit_->text().size());
-    return input.size() <= allowed ? Acceptable : Invalid;
-  }
-
- private:
-  QLineEdit* edit_;
-};
 
 // Wide enough for a title of 80 average characters.
 constexpr int kTitleWidthCharacters = 80;
@@ -36,7 +20,6 @@ TdlgTitle::TdlgTitle(TProgramData& project, TDialogs& dialogs)
   auto* label = new QLabel(QStringLiteral("Enter line of text for project description:"), this);
   TitleMemo = new QLineEdit(this);
   TitleMemo->setObjectName(QStringLiteral("TitleMemo"));
-  TitleMemo->setValidator(new TitleLengthValidator(TitleMemo));
   TitleMemo->setMinimumWidth(TitleMemo->fontMetrics().averageCharWidth() * kTitleWidthCharacters);
   label->setBuddy(TitleMemo);
 
@@ -46,8 +29,12 @@ TdlgTitle::TdlgTitle(TProgramData& project, TDialogs& dialogs)
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+// A longer title read from a file is shown whole: the limit is raised to
+// it before the text is set, which would otherwise cut it.
 void TdlgTitle::FormActivate() {
-  TitleMemo->setText(QString::fromStdString(project_.Title));
+  const QString title = QString::fromStdString(project_.Title);
+  TitleMemo->setMaxLength(std::max<int>(kTitleLength, static_cast<int>(title.size())));
+  TitleMemo->setText(title);
 }
 
 void TdlgTitle::StoreFields() {
