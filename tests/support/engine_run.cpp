@@ -8,6 +8,10 @@ std::string fixturePath(const std::string& name) {
   return std::string(BORMEK_SOURCE_DIR) + "/tests/fixtures/" + name;
 }
 
+std::string examplePath(const std::string& name) {
+  return std::string(BORMEK_SOURCE_DIR) + "/examples/" + name;
+}
+
 std::string binDir() {
   return BORMEK_BIN_DIR;
 }

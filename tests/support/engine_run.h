@@ -12,6 +12,8 @@ namespace bormek::testing {
 
 // Path of a file in tests/fixtures of the source tree.
 std::string fixturePath(const std::string& name);
+// Path of a bundled example project in examples/ of the source tree.
+std::string examplePath(const std::string& name);
 // The folder of the built programs and the engine library.
 std::string binDir();
 

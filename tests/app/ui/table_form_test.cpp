@@ -32,6 +32,7 @@
 #include "grid_table_model.h"
 #include "soil_layer_tables.h"
 #include "table_form.h"
+#include "table_window_driver.h"
 #include "units.h"
 
 namespace {
@@ -349,6 +350,18 @@ TEST_F(GridSizingTest, SnapsToTheCandidateLeastOutsideTheDraggedRectangle) {
 // ---------------------------------------------------------------------------
 // The window itself.
 
+using bormek::ui_testing::addRows;
+using bormek::ui_testing::cell;
+using bormek::ui_testing::clickCell;
+using bormek::ui_testing::current;
+using bormek::ui_testing::editorOf;
+using bormek::ui_testing::frameOf;
+using bormek::ui_testing::gridOf;
+using bormek::ui_testing::layerButtonAt;
+using bormek::ui_testing::listAt;
+using bormek::ui_testing::rowButton;
+using bormek::ui_testing::typeAndEnter;
+
 class TableWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -364,47 +377,6 @@ class TableWindowTest : public ::testing::Test {
     QApplication::processEvents();
     return form;
   }
-
-  static QMdiSubWindow* frameOf(TTableForm* form) {
-    return qobject_cast<QMdiSubWindow*>(form->parentWidget());
-  }
-  static QTableView* gridOf(TTableForm* form) { return form->findChild<QTableView*>("Grid"); }
-  static QPushButton* rowButton(TTableForm* form, const char* name) {
-    return form->findChild<QPushButton*>(name);
-  }
-  static QModelIndex cell(TTableForm* form, int row, int column) {
-    return gridOf(form)->model()->index(row, column);
-  }
-  static QLineEdit* editorOf(TTableForm* form) {
-    QTableView* grid = gridOf(form);
-    return qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
-  }
-  static QComboBox* listAt(TTableForm* form, int row) {
-    return qobject_cast<QComboBox*>(gridOf(form)->indexWidget(cell(form, row, kSoilType)));
-  }
-  static QPushButton* layerButtonAt(TTableForm* form, int row) {
-    return qobject_cast<QPushButton*>(gridOf(form)->indexWidget(cell(form, row, kLayerData)));
-  }
-  static void clickCell(TTableForm* form, int row, int column) {
-    QTableView* grid = gridOf(form);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualRect(cell(form, row, column)).center());
-  }
-  // Types over the current cell's text (its editor opens with all of it
-  // selected) and presses Enter.
-  static void typeAndEnter(TTableForm* form, const char* text) {
-    QLineEdit* editor = editorOf(form);
-    ASSERT_NE(editor, nullptr);
-    editor->selectAll();
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-  }
-  static void addRows(TTableForm* form, int count) {
-    for (int i = 0; i < count; ++i) {
-      QTest::mouseClick(rowButton(form, "BtnAdd"), Qt::LeftButton);
-    }
-  }
-  static QModelIndex current(TTableForm* form) { return gridOf(form)->currentIndex(); }
 
   ScriptedDialogs dialogs;
   std::unique_ptr<SoilLayerTables> tables = CreateSoilLayerTables();
