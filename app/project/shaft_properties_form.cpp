@@ -71,7 +71,7 @@ constexpr const char* kExplanationLines[] = {
 };
 
 // The text box is as tall as the explanation wrapped to the window.
-constexpr int kExplanationHeightLines = 15;
+constexpr int kExplanationHeightLines = 13;
 
 QString explanationText() {
   QStringList lines;
