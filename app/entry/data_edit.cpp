@@ -53,12 +53,9 @@ void TDataEdit::SetMinVal(Extended minimum) {
   if (integerOnly_) {
     minimum = IntegerEntryLimit(minimum);
   }
-  try {
-    if (minimum > Number()) {
-      setText(FormatValue(minimum));
-    }
-  } catch (const std::exception&) {
-    // A text that is no number yet is left for the exit check.
+  Extended present = 0;
+  if (presentNumber(present) && minimum > present) {
+    setText(FormatValue(minimum));
   }
   minVal_ = minimum;
 }
@@ -70,18 +67,25 @@ void TDataEdit::SetMaxVal(Extended maximum) {
   if (integerOnly_) {
     maximum = IntegerEntryLimit(maximum);
   }
-  try {
-    if (Number() > maximum) {
-      setText(FormatValue(maximum));
-    }
-  } catch (const std::exception&) {
-    // A text that is no number yet is left for the exit check.
+  Extended present = 0;
+  if (presentNumber(present) && present > maximum) {
+    setText(FormatValue(maximum));
   }
   maxVal_ = maximum;
 }
 
 Extended TDataEdit::Number() const {
   return Evaluate(text().toStdString());
+}
+
+// A text that is no number yet is left for the exit check.
+bool TDataEdit::presentNumber(Extended& value) const {
+  try {
+    value = Number();
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
 }
 
 void TDataEdit::SetNumber(Extended value) {
@@ -157,8 +161,6 @@ void TDataEdit::exitCheck() {
   checking_ = false;
 }
 
-// The check runs only while the focus moves within this window: leaving the
-// window for another one or for a menu is the window's commit to check.
 // Taking the focus in a window that is not the active one would activate
 // it in the middle of another activation; that window's owner brings it
 // back and gives the focus instead.
@@ -170,6 +172,8 @@ bool TDataEdit::ownerIsActive() const {
   return owner->isActiveWindow();
 }
 
+// The check runs only while the focus moves within this window: leaving the
+// window for another one or for a menu is the window's commit to check.
 bool TDataEdit::focusStaysInWindow() const {
   const QWidget* next = QApplication::focusWidget();
   if (next == nullptr || next == this) {

@@ -8,11 +8,10 @@
 // The check runs when the focus moves to another control of the same
 // window, when Enter is pressed and from Validate. Leaving the window (for
 // another window or a menu) does not run it: the window's own commit calls
-// Validate. A refusal is a message through the TDialogs given, after which
-// the edit takes the focus back; a value beyond a limit is replaced by the
-// limit first. The edit then takes the focus back when its window is the
-// active one; otherwise the window's owner gives it when it brings the
-// window back.
+// Validate. A refusal is a message through the TDialogs given; a value
+// beyond a limit is replaced by the limit first. The edit then takes the
+// focus back when its window is the active one; otherwise the window's
+// owner gives it when it brings the window back.
 #pragma once
 
 #include <QLabel>
@@ -71,6 +70,7 @@ class TDataEdit : public QLineEdit {
   void changeEvent(QEvent* event) override;
 
  private:
+  bool presentNumber(Extended& value) const;
   void exitCheck();
   void refreshLabel();
   bool focusStaysInWindow() const;

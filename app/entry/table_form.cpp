@@ -15,6 +15,7 @@
 #include <map>
 #include <vector>
 
+#include "child_window_flags.h"
 #include "dialogs.h"
 #include "display_lines.h"
 #include "grid_cell_delegate.h"
@@ -26,10 +27,6 @@ namespace {
 // The most rows a window shows at first and grows to when rows are added.
 constexpr int kMaxShownRows = 10;
 
-// System menu, minimise and close; no maximise: the window sizes itself.
-constexpr Qt::WindowFlags kWindowFlags = Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-
 std::map<const TGridTable*, TTableForm*>& openWindows() {
   static std::map<const TGridTable*, TTableForm*> windows;
   return windows;
@@ -40,7 +37,7 @@ std::map<const TGridTable*, TTableForm*>& openWindows() {
 class TTableDialog : public QDialog {
  public:
   TTableDialog(QWidget* parent, QWidget* form)
-      : QDialog(parent, Qt::Dialog | kWindowFlags), form_(form) {
+      : QDialog(parent, Qt::Dialog | kChildWindowFlags), form_(form) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -69,7 +66,7 @@ TTableForm* TTableForm::ShowWindow(TGridTable& table, QMdiArea* area, TDialogs& 
   }
   auto* form = new TTableForm(table, dialogs, nullptr);
   if (area != nullptr) {
-    QMdiSubWindow* window = area->addSubWindow(form, kWindowFlags);
+    QMdiSubWindow* window = area->addSubWindow(form, kChildWindowFlags);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->installEventFilter(form);
     form->subWindow_ = window;

@@ -44,13 +44,12 @@ void TDataForm::CloseForced() {
 // The focused field first (it holds what was typed last), then every other
 // enabled one; the first refusal stops the check with its message.
 bool TDataForm::fieldsAccepted() {
-  auto* focused = qobject_cast<TDataEdit*>(focusWidget());
-  if (focused != nullptr && focused->isEnabled() && !focused->Validate()) {
-    refused_ = focused;
-    return false;
+  QList<TDataEdit*> fields = findChildren<TDataEdit*>();
+  if (auto* focused = qobject_cast<TDataEdit*>(focusWidget())) {
+    fields.move(fields.indexOf(focused), 0);
   }
-  for (TDataEdit* field : findChildren<TDataEdit*>()) {
-    if (field != focused && field->isEnabled() && !field->Validate()) {
+  for (TDataEdit* field : fields) {
+    if (field->isEnabled() && !field->Validate()) {
       refused_ = field;
       return false;
     }

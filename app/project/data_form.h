@@ -37,13 +37,12 @@ class TDataForm : public QWidget {
   // Gives the focus to the field that refused its entry last.
   void FocusRefusedField();
 
+  QMdiSubWindow* SubWindow() const { return subWindow_; }
+  void SetSubWindow(QMdiSubWindow* window) { subWindow_ = window; }
+
  signals:
   // The window accepted closing and is about to be freed.
   void Closed();
-
- public:
-  QMdiSubWindow* SubWindow() const { return subWindow_; }
-  void SetSubWindow(QMdiSubWindow* window) { subWindow_ = window; }
 
  protected:
   TDataForm(const QString& caption, TProgramData& project, TDialogs& dialogs);

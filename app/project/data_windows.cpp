@@ -4,6 +4,7 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "child_window_flags.h"
 #include "data_form.h"
 #include "loading_forms.h"
 #include "options_form.h"
@@ -13,11 +14,6 @@
 #include "water_depth_form.h"
 
 namespace {
-
-// A fixed frame with the system menu, minimise and close.
-constexpr Qt::WindowFlags kDataWindowFlags = Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                             Qt::WindowMinimizeButtonHint |
-                                             Qt::WindowCloseButtonHint;
 
 constexpr TDataWindows::Kind kUnitRefreshOrder[] = {
     TDataWindows::Kind::kShaftProperties, TDataWindows::Kind::kFactorOfSafety,
@@ -85,7 +81,7 @@ TDataForm* TDataWindows::create(Kind kind) {
   }
   // Filled before it is shown, so that it never shows the fields' defaults.
   form->FormActivate();
-  QMdiSubWindow* window = area_->addSubWindow(form, kDataWindowFlags);
+  QMdiSubWindow* window = area_->addSubWindow(form, kChildWindowFlags);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowTitle(form->windowTitle());
   form->SetSubWindow(window);

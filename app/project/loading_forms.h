@@ -1,5 +1,5 @@
-// The windows of the shaft length ("Drilled Shaft Length") and of the
-// design load ("Specification of Design Load"). Each edits its one value
+// The windows of the shaft length and of the design load. Each edits its
+// one value
 // and the type of loading (compression, or uplift with its reduction
 // factor). Storing a length above 0 clears the design load, storing a load
 // above 0 clears the shaft length: a project has one or the other.

@@ -11,6 +11,17 @@ void storeChoice(TProgramData& project, T& member, T value) {
   }
 }
 
+// Stores the value the window edits; a value above 0 replaces the other
+// way of ending the computation, which becomes 0.
+void commitEitherOr(TProgramData& project, Extended& chosen, Extended& other, Extended value,
+                    const LoadingChoice& loading) {
+  chosen = value;
+  if (value > 0) {
+    storeChoice(project, other, Extended{0});
+  }
+  CommitLoadingType(project, loading);
+}
+
 }  // namespace
 
 void CommitLoadingType(TProgramData& project, const LoadingChoice& loading) {
@@ -20,19 +31,11 @@ void CommitLoadingType(TProgramData& project, const LoadingChoice& loading) {
 }
 
 void CommitShaftLength(TProgramData& project, Extended length, const LoadingChoice& loading) {
-  project.ShaftLength() = length;
-  if (length > 0) {
-    storeChoice(project, project.DesignLoad(), Extended{0});
-  }
-  CommitLoadingType(project, loading);
+  commitEitherOr(project, project.ShaftLength(), project.DesignLoad(), length, loading);
 }
 
 void CommitDesignLoad(TProgramData& project, Extended load, const LoadingChoice& loading) {
-  project.DesignLoad() = load;
-  if (load > 0) {
-    storeChoice(project, project.ShaftLength(), Extended{0});
-  }
-  CommitLoadingType(project, loading);
+  commitEitherOr(project, project.DesignLoad(), project.ShaftLength(), load, loading);
 }
 
 void CommitSandTipOption(TProgramData& project, int option) {

@@ -35,16 +35,6 @@ class DataWindowsTest : public MainWindow {
   TProgramData& project() { return form->Project(); }
   TDataWindows& windows() { return form->DataWindows(); }
 
-  // Opens a window through its Data menu item.
-  TDataForm* open(const char* item) {
-    form->Action(QLatin1String(item))->trigger();
-    QApplication::processEvents();
-    return activeForm();
-  }
-  TDataForm* activeForm() const {
-    QMdiSubWindow* active = form->mdiArea()->activeSubWindow();
-    return active != nullptr ? qobject_cast<TDataForm*>(active->widget()) : nullptr;
-  }
   // Leaves the active window for another one, which becomes active.
   void activate(TDataForm* other) {
     form->mdiArea()->setActiveSubWindow(other->SubWindow());
@@ -56,11 +46,6 @@ class DataWindowsTest : public MainWindow {
     auto* found = window->findChild<Control*>(QLatin1String(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
-  }
-  static void typeOver(TDataEdit* field, const char* text) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
   }
   static QString labelOf(TDataEdit* field) { return field->EditLabel()->text(); }
   // Clicks the round indicator: the button takes clicks on its indicator
@@ -75,10 +60,10 @@ class DataWindowsTest : public MainWindow {
 
 TEST_F(DataWindowsTest, AShaftLengthOf25ClearsTheDesignLoadAndZeroLeavesIt) {
   project().DesignLoad() = 200;
-  TDataForm* length = open("ShaftLengthItem");
+  TDataForm* length = openDataWindow("ShaftLengthItem");
   ASSERT_NE(length, nullptr);
   EXPECT_EQ(length->windowTitle(), "Drilled Shaft Length");
-  TDataForm* water = open("WaterTableItem");
+  TDataForm* water = openDataWindow("WaterTableItem");
 
   activate(length);
   typeOver(control(length, "DataEdit1"), "25");
@@ -97,9 +82,9 @@ TEST_F(DataWindowsTest, AShaftLengthOf25ClearsTheDesignLoadAndZeroLeavesIt) {
 
 TEST_F(DataWindowsTest, ADesignLoadAboveZeroClearsTheShaftLengthOnClose) {
   project().ShaftLength() = 40;
-  TDataForm* load = open("DesignLoadItem");
+  TDataForm* load = openDataWindow("DesignLoadItem");
   ASSERT_NE(load, nullptr);
-  EXPECT_EQ(load->windowTitle(), "Specification of Design Load");
+  EXPECT_EQ(windows().Window(Kind::kDesignLoad), load);
   EXPECT_EQ(project().DesignControl, kDesignLoadSpecified);
   EXPECT_EQ(labelOf(control(load, "DataEditL")), "Enter the &design load (tons)");
   typeOver(control(load, "DataEditL"), "150");
@@ -111,8 +96,8 @@ TEST_F(DataWindowsTest, ADesignLoadAboveZeroClearsTheShaftLengthOnClose) {
 }
 
 TEST_F(DataWindowsTest, CompressionStoresNoReductionAndUpliftStoresTheTypedOne) {
-  TDataForm* load = open("DesignLoadItem");
-  TDataForm* water = open("WaterTableItem");
+  TDataForm* load = openDataWindow("DesignLoadItem");
+  TDataForm* water = openDataWindow("WaterTableItem");
   auto* uplift = control<QRadioButton>(load, "OptCyclic");
   auto* compression = control<QRadioButton>(load, "OptStatic");
   TDataEdit* reduction = control(load, "deRCYCL");
@@ -144,8 +129,8 @@ TEST_F(DataWindowsTest, CompressionStoresNoReductionAndUpliftStoresTheTypedOne) 
 }
 
 TEST_F(DataWindowsTest, OnlyTypingOrAChangedChoiceMarksTheProjectModified) {
-  TDataForm* safety = open("FactorOfSafetyItem");
-  TDataForm* title = open("TitleItem");
+  TDataForm* safety = openDataWindow("FactorOfSafetyItem");
+  TDataForm* title = openDataWindow("TitleItem");
   ASSERT_FALSE(project().Modified());
 
   // Looking and tabbing through the fields change nothing.
@@ -165,7 +150,7 @@ TEST_F(DataWindowsTest, OnlyTypingOrAChangedChoiceMarksTheProjectModified) {
 
   // The same loading type stored again is no change.
   project().SetModified(false);
-  TDataForm* length = open("ShaftLengthItem");
+  TDataForm* length = openDataWindow("ShaftLengthItem");
   activate(title);
   EXPECT_FALSE(project().Modified());
   activate(length);
@@ -175,8 +160,8 @@ TEST_F(DataWindowsTest, OnlyTypingOrAChangedChoiceMarksTheProjectModified) {
 }
 
 TEST_F(DataWindowsTest, SwitchingToSiShowsConvertedValuesAndUnitLabelsAtOnce) {
-  TDataForm* water = open("WaterTableItem");
-  TDataForm* shaft = open("ShaftPropertiesItem");
+  TDataForm* water = openDataWindow("WaterTableItem");
+  TDataForm* shaft = openDataWindow("ShaftPropertiesItem");
   ASSERT_NE(shaft, nullptr);
   EXPECT_EQ(shaft->windowTitle(), "Drilled-Shaft Properties");
   typeOver(control(shaft, "DataEdit1"), "3");
@@ -209,8 +194,8 @@ TEST_F(DataWindowsTest, SwitchingToSiShowsConvertedValuesAndUnitLabelsAtOnce) {
 
 TEST_F(DataWindowsTest, AnInvalidWaterDepthKeepsTheWindowTheFocusAndTheOldValue) {
   project().WaterDepth() = 12;
-  TDataForm* water = open("WaterTableItem");
-  TDataForm* title = open("TitleItem");
+  TDataForm* water = openDataWindow("WaterTableItem");
+  TDataForm* title = openDataWindow("TitleItem");
   activate(water);
   TDataEdit* depth = control(water, "DataEdit1");
   EXPECT_EQ(depth->text(), "12");
@@ -238,7 +223,7 @@ TEST_F(DataWindowsTest, AnInvalidWaterDepthKeepsTheWindowTheFocusAndTheOldValue)
 }
 
 TEST_F(DataWindowsTest, AValueAboveItsLimitIsClampedBeforeTheWindowStoresIt) {
-  TDataForm* shaft = open("ShaftPropertiesItem");
+  TDataForm* shaft = openDataWindow("ShaftPropertiesItem");
   typeOver(control(shaft, "DataEdit6"), "150");
   QTest::keyClick(control(shaft, "DataEdit6"), Qt::Key_Tab);
   EXPECT_EQ(dialogs_.Messages(), QStringList{"Entry must be less than or equal to 100"});
@@ -250,7 +235,7 @@ TEST_F(DataWindowsTest, AValueAboveItsLimitIsClampedBeforeTheWindowStoresIt) {
 
 TEST_F(DataWindowsTest, TheOutputIncrementIsLabelledAndStoredInTheProjectsUnits) {
   chooseSubmenuItem("DataMenu", "UnitsMenu", "SiUnitsItem");
-  TDataForm* options = open("ControlOptionsItem");
+  TDataForm* options = openDataWindow("ControlOptionsItem");
   ASSERT_NE(options, nullptr);
   EXPECT_EQ(options->windowTitle(), "Control Options");
   TDataEdit* increment = control(options, "DataEdit1");
@@ -268,7 +253,7 @@ TEST_F(DataWindowsTest, TheOutputIncrementIsLabelledAndStoredInTheProjectsUnits)
 }
 
 TEST_F(DataWindowsTest, TheEditorPathSurvivesClosingAndDoesNotMarkTheProject) {
-  TDataForm* options = open("ControlOptionsItem");
+  TDataForm* options = openDataWindow("ControlOptionsItem");
   auto* editor = control<QLineEdit>(options, "EdtWord");
   auto* browse = control<QPushButton>(options, "BtnBrowse");
 
@@ -292,19 +277,17 @@ TEST_F(DataWindowsTest, TheEditorPathSurvivesClosingAndDoesNotMarkTheProject) {
   EXPECT_FALSE(project().Modified());
 
   // Shown again, the window offers the stored path.
-  options = open("ControlOptionsItem");
+  options = openDataWindow("ControlOptionsItem");
   EXPECT_EQ(control<QLineEdit>(options, "EdtWord")->text(), "/usr/bin/kate");
 }
 
 TEST_F(DataWindowsTest, ATitleOfEightyCharactersIsTheLongestThatCanBeTyped) {
-  TDataForm* title = open("TitleItem");
+  TDataForm* title = openDataWindow("TitleItem");
   ASSERT_NE(title, nullptr);
   auto* memo = control<QLineEdit>(title, "TitleMemo");
   EXPECT_EQ(memo->text(), "New Pile");
-  memo->setFocus();
-  memo->selectAll();
   const QString eighty(80, QLatin1Char('t'));
-  QTest::keyClicks(memo, eighty + QStringLiteral("xyz"));
+  typeOver(memo, eighty + QStringLiteral("xyz"));
   EXPECT_EQ(memo->text(), eighty);
   QTest::keyClick(memo, Qt::Key_Return);  // no second line
   title->SubWindow()->close();
@@ -316,7 +299,7 @@ TEST_F(DataWindowsTest, ATitleOfEightyCharactersIsTheLongestThatCanBeTyped) {
   const std::string longer(100, 'L');
   project().Title = longer;
   project().SetModified(false);
-  title = open("TitleItem");
+  title = openDataWindow("TitleItem");
   EXPECT_EQ(control<QLineEdit>(title, "TitleMemo")->text().size(), 100);
   title->SubWindow()->close();
   QApplication::processEvents();
@@ -325,14 +308,14 @@ TEST_F(DataWindowsTest, ATitleOfEightyCharactersIsTheLongestThatCanBeTyped) {
 }
 
 TEST_F(DataWindowsTest, OneWindowOfEachKindAndNewClosesThemAll) {
-  TDataForm* water = open("WaterTableItem");
-  open("TitleItem");
-  EXPECT_EQ(open("WaterTableItem"), water);
+  TDataForm* water = openDataWindow("WaterTableItem");
+  openDataWindow("TitleItem");
+  EXPECT_EQ(openDataWindow("WaterTableItem"), water);
   EXPECT_EQ(form->mdiArea()->subWindowList().size(), 2);
 
   // Choosing the design load closes the shaft-length window.
-  open("ShaftLengthItem");
-  open("DesignLoadItem");
+  openDataWindow("ShaftLengthItem");
+  openDataWindow("DesignLoadItem");
   EXPECT_EQ(windows().Window(Kind::kShaftLength), nullptr);
   EXPECT_NE(windows().Window(Kind::kDesignLoad), nullptr);
 

@@ -25,13 +25,20 @@
 
 namespace {
 
-using namespace bormek::ui_testing;
 using bormek::testing::afterHead;
 using bormek::testing::examplePath;
 using bormek::testing::readLines;
 using bormek::testing::readText;
 using bormek::testing::runEngineOn;
 using bormek::testing::TestFolder;
+using bormek::ui_testing::addRows;
+using bormek::ui_testing::clickCell;
+using bormek::ui_testing::frameOf;
+using bormek::ui_testing::kLayerDataColumn;
+using bormek::ui_testing::layerButtonAt;
+using bormek::ui_testing::listAt;
+using bormek::ui_testing::MainWindow;
+using bormek::ui_testing::typeAndEnter;
 
 constexpr int kDepthColumn = 1;
 constexpr int kSideFactorColumn = 5;
@@ -59,12 +66,6 @@ const ExampleLayer kLayers[] = {
 
 class ExampleFromWindows : public MainWindow {
  protected:
-  TDataForm* open(const char* item) {
-    form_->Action(QLatin1String(item))->trigger();
-    QApplication::processEvents();
-    QMdiSubWindow* active = form_->mdiArea()->activeSubWindow();
-    return active != nullptr ? qobject_cast<TDataForm*>(active->widget()) : nullptr;
-  }
   // Types each value into its field, then closes the window.
   static void fill(TDataForm* window,
                    const std::vector<std::pair<const char*, const char*>>& values) {
@@ -72,9 +73,7 @@ class ExampleFromWindows : public MainWindow {
     for (const auto& [name, text] : values) {
       auto* field = window->findChild<TDataEdit*>(QLatin1String(name));
       ASSERT_NE(field, nullptr) << name;
-      field->setFocus();
-      field->selectAll();
-      QTest::keyClicks(field, text);
+      typeOver(field, QLatin1String(text));
     }
     window->SubWindow()->close();
     QApplication::processEvents();
@@ -118,21 +117,19 @@ TEST_F(ExampleFromWindows, TheBundledExampleBuiltInTheWindowsGivesTheSameReport)
   form_->resize(1800, 1200);
   QApplication::processEvents();
 
-  TDataForm* titleWindow = open("TitleItem");
+  TDataForm* titleWindow = openDataWindow("TitleItem");
   ASSERT_NE(titleWindow, nullptr);
   auto* memo = titleWindow->findChild<QLineEdit*>("TitleMemo");
-  memo->setFocus();
-  memo->selectAll();
-  QTest::keyClicks(memo, "Bridge pier 4 - stiff clay over medium dense sand (example)");
+  typeOver(memo, "Bridge pier 4 - stiff clay over medium dense sand (example)");
   titleWindow->SubWindow()->close();
   QApplication::processEvents();
 
-  fill(open("DesignLoadItem"), {{"DataEditL", "200"}});
-  fill(open("ShaftPropertiesItem"),
+  fill(openDataWindow("DesignLoadItem"), {{"DataEditL", "200"}});
+  fill(openDataWindow("ShaftPropertiesItem"),
        {{"DataEdit1", "3"}, {"DataEdit2", "5"}, {"DataEdit5", "5"}, {"DataEdit7", "3600000"}});
-  fill(open("WaterTableItem"), {{"DataEdit1", "12"}});
-  fill(open("FactorOfSafetyItem"), {{"DataEdit1", "2"}, {"DataEdit2", "2.5"}});
-  fill(open("ControlOptionsItem"), {{"DataEdit1", "5"}});
+  fill(openDataWindow("WaterTableItem"), {{"DataEdit1", "12"}});
+  fill(openDataWindow("FactorOfSafetyItem"), {{"DataEdit1", "2"}, {"DataEdit2", "2.5"}});
+  fill(openDataWindow("ControlOptionsItem"), {{"DataEdit1", "5"}});
 
   // The resistance factors are entered under LRFD; the example is ASD.
   form_->Action("LrfdItem")->trigger();

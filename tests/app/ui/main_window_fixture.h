@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -19,6 +22,7 @@
 #include <memory>
 
 #include "app/support/scripted_dialogs.h"
+#include "data_form.h"
 #include "main_form.h"
 
 namespace bormek::ui_testing {
@@ -121,6 +125,20 @@ class MainWindow : public ::testing::Test {
     ASSERT_TRUE(waitFor([submenu] { return submenu->isVisible(); })) << submenuName;
     clickItem(submenu, form_->Action(QLatin1String(itemName)));
     closePopups();
+  }
+
+  // Opens a data window through its Data item; it is then the active one.
+  TDataForm* openDataWindow(const char* item) {
+    form_->Action(QLatin1String(item))->trigger();
+    QApplication::processEvents();
+    QMdiSubWindow* active = form_->mdiArea()->activeSubWindow();
+    return active != nullptr ? qobject_cast<TDataForm*>(active->widget()) : nullptr;
+  }
+  // Types over the whole text of an edit, as after tabbing into it.
+  static void typeOver(QLineEdit* edit, const QString& text) {
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
   }
 
   void clickButton(const char* name) {
