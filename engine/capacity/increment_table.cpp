@@ -1,5 +1,7 @@
 #include "capacity/increment_table.h"
 
+#include <algorithm>
+
 namespace bormek {
 namespace {
 
@@ -49,12 +51,16 @@ CapacityRow rowFromSecondRow(const CapacityRow& second, float depthFt) {
 }  // namespace
 
 CapacityRow interpolatedRow(const RowTable& table, float depthFt) {
-  int upper = 0;
+  if (table.count == 0) {
+    return {};
+  }
+  // The first interval is rows 1 and 2: a depth above the first row lies on
+  // their line, extended slightly upward. A table of one row holds at it.
+  int upper = std::min(1, table.count - 1);
   while (upper < table.count - 1 && depthFt > table.rows[static_cast<std::size_t>(upper)].length) {
     ++upper;
   }
-  const CapacityRow surface;
-  const CapacityRow& lower = upper == 0 ? surface : table.rows[static_cast<std::size_t>(upper - 1)];
+  const CapacityRow& lower = table.rows[static_cast<std::size_t>(std::max(upper - 1, 0))];
   const CapacityRow row = lerpRow(lower, table.rows[static_cast<std::size_t>(upper)], depthFt);
   // The first interval ends at the second row.
   const bool firstInterval = upper <= 1 && table.count >= 2;

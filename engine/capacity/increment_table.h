@@ -13,8 +13,8 @@ template <typename Write>
 void forEachIncrementRow(const RunSettings& settings, const ShaftGeometry& g, const RowTable& table,
                          Write write);
 
-// The row at length `depthFt`, interpolated between the rows around it; the
-// interval above the first row starts from a zero row at the surface.
+// The row at length `depthFt`, interpolated between the rows around it; a
+// depth above the first row is taken on the line through the first two.
 CapacityRow interpolatedRow(const RowTable& table, float depthFt);
 
 bool incrementRowIsReported(const RunSettings& settings, const ShaftGeometry& g, float depthFt);

@@ -340,6 +340,46 @@ TEST(IncrementTable, TheFirstIntervalWithoutSideResistanceBuildsOnTheSecondRow) 
   EXPECT_FLOAT_EQ(row.factoredBase, 4.0f);
 }
 
+TEST(IncrementTable, ADepthAboveTheFirstRowLiesOnTheLineThroughTheFirstTwo) {
+  // An SI increment of 0.5 m over a 1.4 m upper zone: the first rows are at
+  // 5 and 6 ft, and the 1.5 m row (4.9212 ft) lies 0.0788 ft above the
+  // first. Each column is extended along rows 1 and 2: value(5) - 0.0788 x
+  // (value(6) - value(5)); none is scaled towards zero at the surface.
+  RowTable table;
+  table.count = 2;
+  table.rows[0] = {5.0f, 2.0f, 8.0f, 250.0f, 258.0f, 91.0f, 100.0f, 129.0f, 6.0f, 200.0f, 206.0f};
+  table.rows[1] = {6.0f, 2.4f, 10.0f, 252.0f, 262.0f, 94.0f, 102.0f, 109.0f, 7.5f, 201.6f, 209.1f};
+  const CapacityRow row = interpolatedRow(table, 1.5f * kFeetPerMetre);
+  struct Column {
+    const char* name;
+    float actual;
+    double expected;
+  };
+  const Column columns[] = {
+      {"LENGTH", row.length, 4.9212},
+      {"VOLUME", row.volume, 1.96848},
+      {"QS", row.side, 7.8424},
+      {"QB", row.base, 249.8424},
+      {"QU", row.ultimate, 257.6848},
+      {"QBD", row.allowableBase, 90.7636},
+      {"QDN", row.allowable, 99.8424},
+      {"QU/VOLUME", row.perVolume, 130.576},
+      {"LRFD QS", row.factoredSide, 5.8818},
+      {"LRFD QB", row.factoredBase, 199.87392},
+      {"LRFD QU", row.factoredTotal, 205.75572},
+  };
+  for (const Column& c : columns) {
+    // Single precision of values up to 260: 1e-6 relative.
+    EXPECT_NEAR(c.actual, c.expected, 1e-6 * c.expected) << c.name;
+  }
+  // A table of one row has no line: the row holds at the depth asked for.
+  table.count = 1;
+  const CapacityRow only = interpolatedRow(table, 4.5f);
+  EXPECT_FLOAT_EQ(only.length, 4.5f);
+  EXPECT_FLOAT_EQ(only.side, 8.0f);
+  EXPECT_FLOAT_EQ(only.base, 250.0f);
+}
+
 TEST(IncrementTable, RowsAboveTheZonesWithoutSideFrictionAreNotReported) {
   RunSettings s;
   s.topLength = 5.0f;
