@@ -76,11 +76,7 @@ constexpr int kPasses = 2;
 // The socket and its surroundings, in ft, tons and tsf.
 struct RockSocket {
   int tipLayer = 0;
-  int overlyingLayers = 0;          // layers 1 to this lie above the socket
-  float lengthFt = 0.0f;            // Ls
-  float topDepthFt = 0.0f;          // Lover
-  float rqdPercent = 0.0f;          // thickness-weighted over the socket
-  float intactModulusTsf = 0.0f;    // Ei, thickness-weighted over the socket
+  SocketRock rock;                  // depths and averaged rock of the socket
   float diameterFt = 0.0f;          // Ds
   float massModulusTsf = 0.0f;      // Em
   float influence = 0.0f;           // I
@@ -117,38 +113,6 @@ int socketLayerCount(const SettlementInput& input) {
     }
   }
   return count;
-}
-
-// Ls, Lover and the thickness-weighted RQD and Ei of the socket. Each
-// layer weighs the mean of its end values by its thickness within the
-// socket (the tip layer down to the tip only).
-void averageSocketRock(const SettlementInput& input, RockSocket& socket, RunOutput& out) {
-  // The socket top is the bottom of the layer above it; the surface
-  // entry's bottom (0) when the socket starts at the surface.
-  socket.topDepthFt = layerAt(input, socket.overlyingLayers).bottomDepth;
-  socket.lengthFt = input.lengthFt - socket.topDepthFt;
-  const Layer& tip = layerAt(input, socket.tipLayer);
-  if (!(socket.lengthFt > 0.0f)) {
-    // The tip at or above the socket top (design-load mode): the weights
-    // would all vanish, so the tip layer's own rock stands for the socket.
-    warnAboutSocket(out, socket.tipLayer, "THE SHAFT TIP DOES NOT REACH INTO THE ROCK SOCKET",
-                    "THE SETTLEMENT IS COMPUTED FOR A SOCKET OF ZERO LENGTH.");
-    socket.lengthFt = 0.0f;
-    socket.rqdPercent = meanOf(tip.rqd);
-    socket.intactModulusTsf = meanOf(tip.modulusTsf);
-    return;
-  }
-  float rqdSum = 0.0f;
-  float modulusSum = 0.0f;
-  for (int k = socket.overlyingLayers + 1; k <= socket.tipLayer; ++k) {
-    const Layer& layer = layerAt(input, k);
-    const float bottom = k == socket.tipLayer ? input.lengthFt : layer.bottomDepth;
-    const float thickness = bottom - layer.topDepth;
-    rqdSum += thickness * meanOf(layer.rqd);
-    modulusSum += thickness * meanOf(layer.modulusTsf);
-  }
-  socket.rqdPercent = rqdSum / socket.lengthFt;
-  socket.intactModulusTsf = modulusSum / socket.lengthFt;
 }
 
 // The socket diameter is entered per layer as end values; the socket has
@@ -224,7 +188,7 @@ LoadMovement carryToSurface(const SettlementInput& input, const RockSocket& sock
   const float shaftStiffnessTons = kQuarterPi * d * d * d * ec;
   const float start = headFt / d;
   LoadMovement state{socketLoadTons, start};
-  for (int k = socket.overlyingLayers; k >= 1; --k) {
+  for (int k = socket.rock.overlyingLayers; k >= 1; --k) {
     float sideTons = cumulativeSideTons(input, k) - cumulativeSideTons(input, k - 1);
     if (sideTons < kNoSideTons) {
       sideTons = 0.0f;
@@ -246,21 +210,21 @@ void settlePoint(const SettlementInput& input, const RockSocket& socket, int pas
       std::min(normalizedSocketSettlement(point), socket.maxLoadTons / socketStiffnessTons);
   const float socketLoadTons = s * socketStiffnessTons;
   const float shaftAreaModulusTons = kQuarterPi * ds * ds * ec;
-  const float socketTopFt = s * ds + socket.lengthFt * socketLoadTons / shaftAreaModulusTons;
+  const float socketTopFt = s * ds + socket.rock.lengthFt * socketLoadTons / shaftAreaModulusTons;
   // Pass 1 has no head movement yet: the stored movement is still zero.
   const float previousHeadFt = stored.topMovement;
   const float overburdenTons =
       previousHeadFt > kOverburdenMobilizationFt
           ? socket.overburdenSideTons
           : socket.overburdenSideTons * previousHeadFt / kOverburdenMobilizationFt;
-  const float headFt = socketTopFt + socket.topDepthFt * overburdenTons / shaftAreaModulusTons;
+  const float headFt = socketTopFt + socket.rock.topDepthFt * overburdenTons / shaftAreaModulusTons;
   stored.topLoad = overburdenTons + socketLoadTons;
   stored.topMovement = headFt;
   if (pass == kPasses) {
     stored.tipLoad = stored.topLoad;
     stored.tipMovement = stored.topMovement;
   }
-  if (socket.overlyingLayers == 0) {
+  if (socket.rock.overlyingLayers == 0) {
     return;
   }
   const LoadMovement surface = carryToSurface(input, socket, pass, socketLoadTons, headFt);
@@ -304,6 +268,42 @@ float socketInfluenceFactor(float lengthToDiameter, float stiffnessRatio) {
                          lengthToDiameter);
 }
 
+SocketRock socketRockOf(const SettlementInput& input) {
+  SocketRock rock;
+  rock.overlyingLayers = input.tipLayer - socketLayerCount(input);
+  // The socket top is the bottom of the layer above it; the surface
+  // entry's bottom (0) when the socket starts at the surface.
+  rock.topDepthFt = layerAt(input, rock.overlyingLayers).bottomDepth;
+  rock.lengthFt = input.lengthFt - rock.topDepthFt;
+  if (!(rock.lengthFt > 0.0f)) {
+    // The tip at or above the socket top (design-load mode): the weights
+    // would all vanish, so the tip layer's own rock stands for the socket.
+    const Layer& tip = layerAt(input, input.tipLayer);
+    rock.tipAboveSocket = true;
+    rock.lengthFt = 0.0f;
+    rock.rqdPercent = meanOf(tip.rqd);
+    rock.intactModulusTsf = meanOf(tip.modulusTsf);
+    return rock;
+  }
+  float rqdSum = 0.0f;
+  float modulusSum = 0.0f;
+  float layerTop = rock.topDepthFt;
+  for (int k = rock.overlyingLayers + 1; k <= input.tipLayer; ++k) {
+    const Layer& layer = layerAt(input, k);
+    // A shaft shortened by the bottom zone may end above a socket layer's
+    // bottom: the socket ends at the tip.
+    const float bottom =
+        k == input.tipLayer ? input.lengthFt : std::min(layer.bottomDepth, input.lengthFt);
+    const float thickness = bottom - layerTop;
+    rqdSum += thickness * meanOf(layer.rqd);
+    modulusSum += thickness * meanOf(layer.modulusTsf);
+    layerTop = bottom;
+  }
+  rock.rqdPercent = rqdSum / rock.lengthFt;
+  rock.intactModulusTsf = modulusSum / rock.lengthFt;
+  return rock;
+}
+
 SettlementLine rockSocketSettlement(const SettlementInput& input, RunOutput& out) {
   const bool si = input.data->settings.si;
   if (!si) {
@@ -311,12 +311,16 @@ SettlementLine rockSocketSettlement(const SettlementInput& input, RunOutput& out
   }
   RockSocket socket;
   socket.tipLayer = input.tipLayer;
-  socket.overlyingLayers = input.tipLayer - socketLayerCount(input);
-  averageSocketRock(input, socket, out);
-  socket.overburdenSideTons = cumulativeSideTons(input, socket.overlyingLayers);
+  socket.rock = socketRockOf(input);
+  const SocketRock& rock = socket.rock;
+  if (rock.tipAboveSocket) {
+    warnAboutSocket(out, socket.tipLayer, "THE SHAFT TIP DOES NOT REACH INTO THE ROCK SOCKET",
+                    "THE SETTLEMENT IS COMPUTED FOR A SOCKET OF ZERO LENGTH.");
+  }
+  socket.overburdenSideTons = cumulativeSideTons(input, socket.rock.overlyingLayers);
   socket.maxLoadTons = input.tipTons + input.sideTons - socket.overburdenSideTons;
   socket.diameterFt = socketDiameterFt(input, socket.tipLayer, out);
-  socket.massModulusTsf = socket.intactModulusTsf * socketMassModulusRatio(socket.rqdPercent);
+  socket.massModulusTsf = rock.intactModulusTsf * socketMassModulusRatio(rock.rqdPercent);
 
   SettlementLine line{};
   if (!(socket.massModulusTsf > 0.0f)) {
@@ -326,7 +330,7 @@ SettlementLine rockSocketSettlement(const SettlementInput& input, RunOutput& out
                     "NO SETTLEMENT OF THE ROCK SOCKET CAN BE COMPUTED.");
     return line;
   }
-  socket.influence = socketInfluenceFactor(socket.lengthFt / socket.diameterFt,
+  socket.influence = socketInfluenceFactor(socket.rock.lengthFt / socket.diameterFt,
                                            input.data->settings.ecTsf / socket.massModulusTsf);
   for (int pass = 1; pass <= kPasses; ++pass) {
     for (int point = 0; point < kSettlementPoints; ++point) {

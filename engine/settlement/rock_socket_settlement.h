@@ -18,6 +18,22 @@ float socketMassModulusRatio(float rqdPercent);
 // linearly in r and hold their end values outside that range.
 float socketInfluenceFactor(float lengthToDiameter, float stiffnessRatio);
 
+// The rock socket: the bottom layers of the shaft, as many as there are
+// layers of rock or geomaterial down to the tip. Depths in ft, Ei in tsf.
+struct SocketRock {
+  int overlyingLayers = 0;        // layers 1 to this lie above the socket
+  float topDepthFt = 0.0f;        // Lover: the walked bottom of the layer above
+  float lengthFt = 0.0f;          // Ls: tip depth less the socket top
+  float rqdPercent = 0.0f;        // thickness-weighted mean over the socket
+  float intactModulusTsf = 0.0f;  // Ei, thickness-weighted mean over the socket
+  bool tipAboveSocket = false;    // Ls is 0 and the tip layer's own means stand
+};
+
+// Each socket layer weighs the mean of its end values by its thickness in
+// the socket's depth list (socket top, the walked bottoms of the layers in
+// between, the tip), so the weights add up to Ls.
+SocketRock socketRockOf(const SettlementInput& input);
+
 // Load-settlement line of a shaft whose tip stands in strong rock (types 4
 // and 7): socket settlement from an influence factor, carried up through
 // the layers above the socket. Writes the English report heading.

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "capacity/depth_walk.h"
 #include "capacity/layer_completion.h"
+#include "input/si_conversion.h"
 #include "support/layers.h"
 #include "support/test_folder.h"
 
@@ -211,6 +213,94 @@ TEST(RockSocketSettlement, SocketOfTwoLayersActsAsOneOfThicknessWeightedRock) {
     const std::string point = "point " + std::to_string(k + 1);
     expectClose(fromLayers[k].tipLoad, fromOne[k].tipLoad, point + " load");
     expectClose(fromLayers[k].tipMovement, fromOne[k].tipMovement, point + " movement");
+  }
+}
+
+// Clay over two rock layers with bottoms off the whole foot, as read: the
+// walk rounds each bottom (10.4 to 10 ft, 20.4 to 20 ft) while the next
+// layer's top stays as read. The socket's depth list is 10, 20 and the tip
+// at 30 ft: 10 ft of each rock layer, whatever their read tops.
+struct SocketCase {
+  const char* what;
+  bool si;
+  float bottoms[3];   // ft, or m for SI (converted on reading)
+  float rqd[2][2];    // top and bottom RQD (%) of the two rock layers
+  float modulus[2];   // Ei as read: psi, or kPa for SI
+  double rqdPercent;  // hand-worked averages
+  double intactModulusTsf;
+};
+
+SocketRock socketRockFor(const SocketCase& c) {
+  InputData data;
+  data.settings.si = c.si;
+  data.settings.dStart = 3.0f;
+  data.settings.ecInput = 4000000.0f;
+  const int types[] = {kClay, kStrongRockEither, kStrongRockBoth};
+  float top = 0.0f;
+  for (int k = 0; k < 3; ++k) {
+    Layer layer = layerOf(types[k], top, c.bottoms[k]);
+    if (k > 0) {
+      layer.rqd = {c.rqd[k - 1][0], c.rqd[k - 1][1]};
+      layer.modulus = {c.modulus[k - 1], c.modulus[k - 1]};
+    }
+    data.layers[static_cast<std::size_t>(data.entryCount++)] = layer;
+    top = c.bottoms[k];
+  }
+  convertSiInput(data);
+  completeLayerTable(data);
+  roundWalkedLayerBottoms(data);
+  SettlementInput input;
+  input.data = &data;
+  input.tipLayer = 3;
+  input.lengthFt = 30.0f;
+  return socketRockOf(input);
+}
+
+TEST(SocketRock, LayersWeighTheirShareOfTheSocketsDepthList) {
+  // English: 50000 psi = 3600 tsf, 100000 psi = 7200 tsf. SI: 3.17 m =
+  // 10.400 ft, 6.22 m = 20.406 ft, 12 m = 39.37 ft; 400000 kPa x 20.885 /
+  // 2000 = 4177 tsf, 800000 kPa = 8354 tsf.
+  const SocketCase cases[] = {
+      {"uniform, English",
+       false,
+       {10.4f, 20.4f, 40.0f},
+       {{75.0f, 75.0f}, {75.0f, 75.0f}},
+       {100000.0f, 100000.0f},
+       75.0,
+       7200.0},
+      {"uniform, SI",
+       true,
+       {3.17f, 6.22f, 12.0f},
+       {{75.0f, 75.0f}, {75.0f, 75.0f}},
+       {800000.0f, 800000.0f},
+       75.0,
+       8354.0},
+      // (10 x 80 + 10 x 95) / 20 and (10 x 3600 + 10 x 7200) / 20; the
+      // tip layer counts with the mean of its ends, 95.
+      {"two layers, English",
+       false,
+       {10.4f, 20.4f, 40.0f},
+       {{80.0f, 80.0f}, {90.0f, 100.0f}},
+       {50000.0f, 100000.0f},
+       87.5,
+       5400.0},
+      {"two layers, SI",
+       true,
+       {3.17f, 6.22f, 12.0f},
+       {{80.0f, 80.0f}, {90.0f, 100.0f}},
+       {400000.0f, 800000.0f},
+       87.5,
+       6265.5},
+  };
+  for (const SocketCase& c : cases) {
+    const SocketRock rock = socketRockFor(c);
+    EXPECT_EQ(rock.overlyingLayers, 1) << c.what;
+    EXPECT_FLOAT_EQ(rock.topDepthFt, 10.0f) << c.what;
+    EXPECT_FLOAT_EQ(rock.lengthFt, 20.0f) << c.what;
+    EXPECT_FALSE(rock.tipAboveSocket) << c.what;
+    // Single precision through a weighted sum: 1e-6 relative.
+    EXPECT_NEAR(rock.rqdPercent, c.rqdPercent, 1e-6 * c.rqdPercent) << c.what;
+    EXPECT_NEAR(rock.intactModulusTsf, c.intactModulusTsf, 1e-6 * c.intactModulusTsf) << c.what;
   }
 }
 
