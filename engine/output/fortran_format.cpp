@@ -2,8 +2,11 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
+
+#include "output/decimal_digits.h"
 
 namespace bormek::fmt {
 namespace {
@@ -78,20 +81,41 @@ void appendInteger(std::string& out, long long value, int w) {
   out.append(buffer, static_cast<std::size_t>(length));
 }
 
+// The digits of value x 10^d as a fixed-point number: the integer part
+// (at least "0"), then "." and d decimals when d > 0.
+void putFixedDigits(Field& body, std::uint64_t scaled, int d) {
+  char digits[24];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + scaled % 10);
+    scaled /= 10;
+  } while (scaled != 0 || count <= d);
+  for (int k = count - 1; k >= 0; --k) {
+    if (k == d - 1) {
+      body.put('.');
+    }
+    body.put(digits[k]);
+  }
+}
+
 void appendFixed(std::string& out, float value, int w, int d) {
   if (!std::isfinite(value)) {
     appendNonFinite(out, value, w);
     return;
   }
   Field body;
-  const double magnitude = std::fabs(static_cast<double>(value));
-  const auto result = std::to_chars(body.text, body.text + sizeof body.text - 1, magnitude,
-                                    std::chars_format::fixed, d);
-  if (result.ec != std::errc()) {
-    appendAsterisks(out, w);
-    return;
+  if (std::uint64_t scaled = 0; roundedScaled(std::fabs(value), d, scaled)) {
+    putFixedDigits(body, scaled, d);
+  } else {
+    const double magnitude = std::fabs(static_cast<double>(value));
+    const auto result = std::to_chars(body.text, body.text + sizeof body.text - 1, magnitude,
+                                      std::chars_format::fixed, d);
+    if (result.ec != std::errc()) {
+      appendAsterisks(out, w);
+      return;
+    }
+    body.length = static_cast<int>(result.ptr - body.text);
   }
-  body.length = static_cast<int>(result.ptr - body.text);
   if (d == 0) {
     body.put('.');
   }
@@ -128,6 +152,9 @@ void appendExponent(std::string& out, float value, int w, int d) {
     for (int k = 0; k < digits; ++k) {
       body.put('0');
     }
+  } else if (char fast[kMaxFastDigits]; roundedDigits(std::fabs(value), digits, fast, exponent)) {
+    body.put(fast, fast + digits);
+    exponent += 1;
   } else {
     // d.ddd e±x from the exact binary value, then shifted to 0.dddd form.
     char buffer[64];

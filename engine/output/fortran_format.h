@@ -32,6 +32,7 @@ std::string A(std::string_view text, int w);
 // final line end.
 class Record {
  public:
+  Record() { text_.reserve(kTypicalLength); }
   Record& X(int n);
   Record& I(long long value, int w);
   Record& F(float value, int w, int d);
@@ -42,6 +43,10 @@ class Record {
   const std::string& str() const { return text_; }
 
  private:
+  // Room for the longest line of the report, so that a record is built in
+  // one allocation.
+  static constexpr std::size_t kTypicalLength = 136;
+
   std::string text_;
 };
 
