@@ -27,8 +27,7 @@ constexpr float kDiameterLimitAllowanceFt = 0.02f;
 // Working storage of the diameter loop, allocated once per run.
 struct RunWork {
   TipArrays tips;
-  RowTable table;
-  RowTable reported;  // the rows of the report table, for the plot file
+  RowTable table;  // the 1-ft rows: the report's in design-load mode, always the plot file's
   BestShaft best;
   RockRunState rock;
   SettlementInput settlement;
@@ -39,12 +38,6 @@ void writeTipsBeyondCapacity(RunOutput& out) {
   out.notes("");
   out.notes(fmt::X(5) + "SHAFT TIPS BELOW " + std::to_string(kMaxTipDepths - 1) +
             " FT ARE NOT ANALYSED");
-}
-
-void keepReportedRow(RowTable& reported, const CapacityRow& row) {
-  if (reported.count < kMaxRows) {
-    reported.rows[static_cast<std::size_t>(reported.count++)] = row;
-  }
 }
 
 // The layer that holds the final tip: the first whose bottom lies below it.
@@ -64,12 +57,16 @@ void prepareSettlement(const InputData& data, const ShaftGeometry& g, RunWork& w
   const CapacityRow& last = work.table.rows[static_cast<std::size_t>(work.table.count - 1)];
   SettlementInput& input = work.settlement;
   input.data = &data;
-  input.depthPoints = work.reported.count;
+  // The t-z mesh follows the evaluated 1-ft rows, whatever the output
+  // increment chooses to print.
+  input.depthPoints = work.table.count;
   input.tipLayer = tipLayerOf(data, last.length);
   // In design-load mode the analysis takes the shaft down to the tip less
   // the bottom zone; a given shaft length is taken as it stands.
   input.lengthFt = s.designControl == kDesignLoadGiven ? last.length - s.bottomLength - g.bellHeight
                                                        : last.length;
+  // In design-load mode the geomaterial lines use the tip layer's design
+  // depth, as the walk did for its side and base.
   input.designDepthFt = rockDesignDepth(data, input.tipLayer);
   input.stemDiameterFt = g.stemDiameter;
   input.baseDiameterFt = g.baseDiameter;
@@ -105,11 +102,7 @@ std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& d
   const bool designLoad = s.designControl == kDesignLoadGiven;
   // Rows are formatted only where they are written.
   const bool writeRows = designLoad || out.consoleEnabled();
-  work.reported.count = 0;
   formRows(data, s, g, work.tips, work.table, [&](const CapacityRow& row) {
-    if (designLoad) {
-      keepReportedRow(work.reported, row);
-    }
     if (!writeRows) {
       return;
     }
@@ -133,10 +126,8 @@ std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& d
     return kStatusDesignLoadNotReached;
   }
   if (!designLoad) {
-    forEachIncrementRow(s, g, work.table, [&](const CapacityRow& row) {
-      out.report(rowLine(row, style));
-      keepReportedRow(work.reported, row);
-    });
+    forEachIncrementRow(s, g, work.table,
+                        [&](const CapacityRow& row) { out.report(rowLine(row, style)); });
     if (!work.table.targetReached) {
       writeDesignDepthNotReached(out);
     }
@@ -150,7 +141,7 @@ std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& d
   if (lastDiameter) {
     writeMostEfficientShaft(out, work.best, s.si);
   }
-  const PlotBlock block{plotDiameterCount(s), work.lines.count, &work.reported, &work.lines.lines};
+  const PlotBlock block{plotDiameterCount(s), work.lines.count, &work.table, &work.lines.lines};
   writePlotBlock(out, block, s);
   if (work.lines.oneLine) {
     writeOneLineTable(out, work.lines.lines[0], s.si);

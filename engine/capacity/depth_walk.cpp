@@ -254,6 +254,8 @@ void recordSlice(const Slice& slice, float unitSideTsf, float cumulativeSideTons
   summary.lastSliceDepthFt = slice.depth;
   summary.lastSliceFraction = slice.fraction;
   summary.lastSliceStressPsf = slice.stressBottom;
+  // The side profile is kept by slice depth (not tip depth) over the whole
+  // walk: the t-z nodes are placed by depth below the ground.
   const auto depth = static_cast<int>(slice.depth);
   if (depth < kSideProfileDepths) {
     settlement.sideProfileTsf[static_cast<std::size_t>(depth)] = unitSideTsf;
@@ -317,6 +319,8 @@ WalkResult walkProfile(const InputData& data, const ShaftGeometry& g, TipArrays&
         walk.tipsBeyondCapacity = true;
         break;
       }
+      // The side above the socket stops before the first weak-rock slice,
+      // whose side belongs to the socket.
       if (layer.type == kWeakRock && !weakRockReached) {
         weakRockReached = true;
         settlement.sideAboveWeakRockTons = cumulativeSide;

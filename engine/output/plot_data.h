@@ -12,7 +12,7 @@ namespace bormek {
 struct PlotBlock {
   int diameterCount = 0;           // NDIA
   int lineCount = 0;               // M: 3 once the t-z passes have run in the run
-  const RowTable* rows = nullptr;  // the rows of the diameter's report table
+  const RowTable* rows = nullptr;  // the diameter's 1-ft rows
   const std::array<SettlementLine, 3>* lines = nullptr;  // trend, upper, lower
 };
 

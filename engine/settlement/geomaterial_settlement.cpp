@@ -51,7 +51,8 @@ void warnLayer(RunOutput& out, int layerIndex, const char* material, const std::
                    consequence});
 }
 
-// Position (0 top to 1 bottom) of a depth below the layer top.
+// Position (0 top to 1 bottom) of a depth below the layer top, kept inside
+// the layer: a design depth beyond the tip layer takes its end values.
 float positionInLayer(const Layer& layer, float depthBelowTopFt) {
   const float thickness = layer.bottomDepth - layer.topDepth;
   if (!(thickness > 0.0f)) {

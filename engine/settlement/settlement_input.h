@@ -39,7 +39,7 @@ struct LayerSummary {
 
 struct SettlementInput {
   const InputData* data = nullptr;
-  int depthPoints = 0;          // N: rows of the diameter's result table, also the t-z segments
+  int depthPoints = 0;          // N: the diameter's evaluated 1-ft rows, also the t-z segments
   float lengthFt = 0.0f;        // L used for the settlement analysis
   float designDepthFt = 0.0f;   // DGH, or the driver's substitute in design-load mode
   float stemDiameterFt = 0.0f;  // D

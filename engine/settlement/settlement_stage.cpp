@@ -12,6 +12,8 @@ std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
                                 SettlementLines& lines) {
   const int tipType = input.data->layers[static_cast<std::size_t>(input.tipLayer)].type;
   lines.oneLine = true;
+  // A rock tip's line is built afresh, so its tip columns never hold the
+  // values of an earlier diameter's t-z pass.
   switch (tipType) {
     case kStrongRockEither:
     case kStrongRockBoth:

@@ -10,30 +10,30 @@ namespace {
 
 constexpr float kPsiPerTsf = 2000.0f / 144.0f;
 constexpr float kKpaPerPsi = 6.894f;
-constexpr float kSolutionPi = 3.1416f;
 constexpr float kThinLayerIn = 1e-12f;
 constexpr float kThinLayerBottomIn = 0.1f;
 constexpr float kFirstNodeBelowTopIn = 12.01f;
 constexpr float kLastNodeAboveBottomIn = 0.01f;
 constexpr float kProfileExtentIn = 0.1f;  // beyond the deepest node by this much: out of range
-constexpr float kMovementToleranceIn = 0.0001f;
-constexpr int kMaxSegmentIterations = 1000;
 constexpr std::array<float, 12> kFixedTipMovementsIn = {
     0.00001f, 0.00005f, 0.0001f, 0.005f, 0.0075f, 0.01f, 0.025f, 0.05f, 0.075f, 0.1f, 0.25f, 0.5f};
 constexpr std::array<float, 3> kDiameterTipMovements = {0.01f, 0.025f, 0.05f};
 constexpr float kTipMovementGrowth = 1.25f;
 
 // The layer profile: side resistance (psi) at the top and bottom of each
-// layer, in inches of depth.
+// entry of the layer table, in inches of depth. The surface entry comes
+// first: it has no thickness, so the thin-layer rule makes it 0.1 in thick,
+// and the first real layer's top node lies 12.01 in below the ground like
+// every other layer's below its top.
 struct LayerProfile {
-  std::array<float, 2 * kMaxFileLayers> depthIn{};
-  std::array<float, 2 * kMaxFileLayers> sidePsi{};
+  std::array<float, 2 * kMaxLayerEntries> depthIn{};
+  std::array<float, 2 * kMaxLayerEntries> sidePsi{};
   int count = 0;
 };
 
 LayerProfile layerProfileOf(const SettlementInput& input) {
   LayerProfile profile;
-  for (int k = 1; k < input.data->entryCount; ++k) {
+  for (int k = 0; k < input.data->entryCount; ++k) {
     const Layer& layer = input.data->layers[static_cast<std::size_t>(k)];
     const LayerSummary& summary = input.layers[static_cast<std::size_t>(k)];
     const float top = layer.topDepth * kInchesPerFoot;
@@ -51,10 +51,6 @@ LayerProfile layerProfileOf(const SettlementInput& input) {
   return profile;
 }
 
-float lerp(float x0, float y0, float x1, float y1, float x) {
-  return x1 == x0 ? y1 : y0 + (y1 - y0) * (x - x0) / (x1 - x0);
-}
-
 // Side value of the layer profile at a depth; false when the depth lies
 // 0.1 in or more below the deepest profile node. Just below it the last
 // interval is extended.
@@ -63,7 +59,8 @@ bool profileSideAt(const LayerProfile& p, float depthIn, float& side) {
     const auto k = static_cast<std::size_t>(j);
     if (p.depthIn[k] >= depthIn) {
       side = j == 0 ? p.sidePsi[0]
-                    : lerp(p.depthIn[k - 1], p.sidePsi[k - 1], p.depthIn[k], p.sidePsi[k], depthIn);
+                    : linearBetween(p.depthIn[k - 1], p.sidePsi[k - 1], p.depthIn[k], p.sidePsi[k],
+                                    depthIn);
       return true;
     }
   }
@@ -72,8 +69,8 @@ bool profileSideAt(const LayerProfile& p, float depthIn, float& side) {
     return false;
   }
   side = last == 0 ? p.sidePsi[0]
-                   : lerp(p.depthIn[last - 1], p.sidePsi[last - 1], p.depthIn[last],
-                          p.sidePsi[last], depthIn);
+                   : linearBetween(p.depthIn[last - 1], p.sidePsi[last - 1], p.depthIn[last],
+                                   p.sidePsi[last], depthIn);
   return true;
 }
 
@@ -92,12 +89,12 @@ float walkedSidePsiAt(const SettlementInput& input, float depthIn) {
   return value * kPsiPerTsf;
 }
 
-// Depths of the five nodes of a layer: top (12.01 in lower below the first
-// layer), quarter, middle, three quarters and just above the bottom.
-std::array<float, kNodesPerLayer> nodeDepthsOf(float topIn, float bottomIn, bool firstLayer) {
+// Depths of the five nodes of a layer: top (12.01 in lower below the
+// surface entry), quarter, middle, three quarters and just above the bottom.
+std::array<float, kNodesPerLayer> nodeDepthsOf(float topIn, float bottomIn, bool surfaceEntry) {
   const float mid = (topIn + bottomIn) / 2.0f;
   const float last = bottomIn - kLastNodeAboveBottomIn;
-  return {firstLayer ? topIn : topIn + kFirstNodeBelowTopIn, (topIn + mid) / 2.0f, mid,
+  return {surfaceEntry ? topIn : topIn + kFirstNodeBelowTopIn, (topIn + mid) / 2.0f, mid,
           (mid + last) / 2.0f, last};
 }
 
@@ -131,21 +128,22 @@ float stiffnessAt(const TzModel& m, float depthIn) {
   if (!(depthIn > bellTop)) {
     return m.stemStiffnessLb;
   }
-  return lerp(bellTop, m.stemStiffnessLb, m.lengthIn, m.baseStiffnessLb, depthIn);
+  return linearBetween(bellTop, m.stemStiffnessLb, m.lengthIn, m.baseStiffnessLb, depthIn);
+}
+
+NodeSpan nodeSpanAt(const TzModel& m, float depthIn) {
+  const auto begin = m.deepestSoFarIn.begin();
+  const auto end = begin + m.nodeCount;
+  const auto found = std::lower_bound(begin, end, depthIn);
+  if (found == end) {
+    return {m.nodeCount - 1, false};
+  }
+  const auto n = static_cast<int>(found - begin);
+  const bool onNode = m.nodes[static_cast<std::size_t>(n)].depthIn == depthIn || n == 0;
+  return {n, !onNode};
 }
 
 }  // namespace
-
-float curveValueAt(const TzCurve& curve, float movementIn) {
-  for (int k = 1; k < kCurvePoints; ++k) {
-    const auto i = static_cast<std::size_t>(k);
-    if (movementIn <= curve.movement[i]) {
-      return lerp(curve.movement[i - 1], curve.value[i - 1], curve.movement[i], curve.value[i],
-                  movementIn);
-    }
-  }
-  return curve.value[kCurvePoints - 1];
-}
 
 float shaftModulusPsi(const RunSettings& s) {
   return s.si ? s.ecInput / kKpaPerPsi : s.ecInput;
@@ -160,15 +158,14 @@ TzBuild buildTzModel(const SettlementInput& input, TzPassCode pass, TzModel& m) 
   const float baseIn = input.baseDiameterFt * kInchesPerFoot;
   m.stemStiffnessLb = kQuarterPi * m.diameterIn * m.diameterIn * ec;
   m.baseStiffnessLb = kQuarterPi * baseIn * baseIn * ec;
-  m.segments = std::max(input.depthPoints, 1);
 
   const LayerProfile profile = layerProfileOf(input);
   m.nodeCount = 0;
   float deepest = 0.0f;
-  for (int k = 1; k < data.entryCount; ++k) {
-    const auto pair = static_cast<std::size_t>(2 * (k - 1));
+  for (int k = 0; k < data.entryCount; ++k) {
+    const auto pair = static_cast<std::size_t>(2 * k);
     for (const float depth :
-         nodeDepthsOf(profile.depthIn[pair], profile.depthIn[pair + 1], k == 1)) {
+         nodeDepthsOf(profile.depthIn[pair], profile.depthIn[pair + 1], k == 0)) {
       TzNode& node = m.nodes[static_cast<std::size_t>(m.nodeCount)];
       node.depthIn = depth;
       node.type = data.layers[static_cast<std::size_t>(k)].type;
@@ -198,6 +195,7 @@ TzBuild buildTzModel(const SettlementInput& input, TzPassCode pass, TzModel& m) 
   }
   const float tipDiameterIn = std::max(m.diameterIn, baseIn);
   m.tip = tipCurveOf(sandTip(tipType), tipDiameterIn, input.tipTons * kPoundsPerTon, pass);
+  divideIntoSegments(m, input.depthPoints);
   return {};
 }
 
@@ -214,61 +212,19 @@ std::array<float, kTipMovements> assumedTipMovements(float diameterIn) {
   return movements;
 }
 
-float transferAt(const TzModel& m, float depthIn, float movementIn) {
-  const auto begin = m.deepestSoFarIn.begin();
-  const auto end = begin + m.nodeCount;
-  const auto found = std::lower_bound(begin, end, depthIn);
-  if (found == end) {
-    return curveValueAt(m.nodes[static_cast<std::size_t>(m.nodeCount - 1)].curve, movementIn);
-  }
-  const auto n = static_cast<std::size_t>(found - begin);
-  const TzNode& node = m.nodes[n];
-  if (node.depthIn == depthIn || n == 0) {
-    return curveValueAt(node.curve, movementIn);
-  }
-  const TzNode& above = m.nodes[n - 1];
-  return lerp(above.depthIn, curveValueAt(above.curve, movementIn), node.depthIn,
-              curveValueAt(node.curve, movementIn), depthIn);
-}
-
-TzHead solveForTipMovement(const TzModel& m, float tipMovementIn) {
-  TzHead head;
-  head.tipMovementIn = tipMovementIn;
-  head.tipLoadLb = curveValueAt(m.tip, tipMovementIn);
-  const float dz = m.lengthIn / static_cast<float>(m.segments);
+void divideIntoSegments(TzModel& m, int count) {
+  m.segments = std::clamp(count, 1, kMaxSegments);
+  m.segmentLengthIn = m.lengthIn / static_cast<float>(m.segments);
   const float bellTop = m.lengthIn - m.bellHeightIn;
-  float load = head.tipLoadLb;
-  float movement = tipMovementIn;
-  float estimate = tipMovementIn;
-  float depth = m.lengthIn - dz / 2.0f;
-  for (int k = 0; k < m.segments; ++k, depth -= dz) {
-    const float stiffness = stiffnessAt(m, depth);
-    float nextLoad = load;
-    float nextMovement = movement;
-    for (int round = 0;; ++round) {
-      const float transfer = depth > bellTop ? 0.0f : transferAt(m, depth, estimate);
-      const float increment = kSolutionPi * m.diameterIn * dz * transfer;
-      nextLoad = load + increment;
-      nextMovement = movement + dz * (load + increment / 2.0f) / stiffness;
-      const float middle =
-          movement + (dz / 2.0f) * ((load + (load + nextLoad) / 2.0f) / 2.0f) / stiffness;
-      const bool converged = std::fabs(middle - estimate) <= kMovementToleranceIn;
-      estimate = middle;
-      if (converged) {
-        break;
-      }
-      if (round == kMaxSegmentIterations) {
-        head.iterationLimitReached = true;
-        break;
-      }
-    }
-    load = nextLoad;
-    movement = nextMovement;
-    estimate = movement;
+  // Mid-depths from the tip upwards, stepped as the solution walks them.
+  float depth = m.lengthIn - m.segmentLengthIn / 2.0f;
+  for (int k = 0; k < m.segments; ++k, depth -= m.segmentLengthIn) {
+    TzSegment& segment = m.segmentsFromTip[static_cast<std::size_t>(k)];
+    segment.midDepthIn = depth;
+    segment.stiffnessLb = stiffnessAt(m, depth);
+    segment.inBell = depth > bellTop;
+    segment.span = nodeSpanAt(m, depth);
   }
-  head.topLoadLb = load;
-  head.topMovementIn = movement;
-  return head;
 }
 
 }  // namespace bormek

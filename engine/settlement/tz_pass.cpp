@@ -5,7 +5,7 @@
 #include "input/unit_constants.h"
 #include "output/fortran_format.h"
 #include "output/run_messages.h"
-#include "settlement/tz_model.h"
+#include "settlement/tz_solution.h"
 
 namespace bormek {
 namespace {
@@ -108,12 +108,12 @@ std::int32_t TzPass(const SettlementInput& input, TzPassCode pass, RunOutput& ou
   }
 
   const auto movements = assumedTipMovements(model.diameterIn);
+  out.notes(listDirected({kTipMovements, model.segments, 0, model.segments}));
+  std::array<TzHead, kTipMovements> heads{};
+  solveForTipMovements(model, movements.data(), heads.data(), kTipMovements);
   bool limitReached = false;
   for (int m = 0; m < kTipMovements; ++m) {
-    if (m == 0) {
-      out.notes(listDirected({kTipMovements, model.segments, 0, model.segments}));
-    }
-    const TzHead head = solveForTipMovement(model, movements[static_cast<std::size_t>(m)]);
+    const TzHead& head = heads[static_cast<std::size_t>(m)];
     limitReached = limitReached || head.iterationLimitReached;
     line[static_cast<std::size_t>(m)] = outputPoint(head, si);
   }

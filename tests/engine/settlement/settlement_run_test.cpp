@@ -34,25 +34,29 @@ std::vector<std::string> wordsOf(const Lines& lines) {
   return words;
 }
 
-TEST(SettlementRun, PlotFileOfOneDiameterWithTenDepthRows) {
+TEST(SettlementRun, PlotFileHasOneDepthRowPerEvaluatedFoot) {
   testing::TestFolder folder;
-  // Shaft length 20 ft at an increment of 2 ft: ten report rows.
+  // Shaft length 20 ft: twenty 1-ft rows, whatever the report's increment.
   const auto result =
       testing::runEngineOn(folder, projectText("2 1 1.0 2.0 1 2", "2.0 2.0 0 0 0 0 3600000",
                                                "1 20.0 20.0 2.0 3.0", kLinearClay));
   ASSERT_EQ(result.status, 0);
   const Lines plot = testing::readLines(folder.file("project.bkp"));
-  // Header, two literal rows, ten two-line depth rows, 45 load-settlement rows.
-  ASSERT_EQ(plot.size(), 1u + 2u + 20u + 45u);
+  // Header, two literal rows, twenty two-line depth rows, 45 load-settlement rows.
+  ASSERT_EQ(plot.size(), 1u + 2u + 40u + 45u);
   const std::vector<std::string> header = wordsOf({plot[0]});
-  EXPECT_EQ(header, (std::vector<std::string>{"1", "12", "3"}));
+  EXPECT_EQ(header, (std::vector<std::string>{"1", "22", "3"}));
   EXPECT_EQ(plot[1], "   0.0  0.0  0.0  0.0  0.0 0.0  0.0  ");
-  EXPECT_EQ(plot[2], "  0.200E+01   0.0   0.0  0.0 0.0  0.0  0.0 ");
+  EXPECT_EQ(plot[2], "  0.100E+01   0.0   0.0  0.0 0.0  0.0  0.0 ");
   EXPECT_EQ(wordsOf({plot[3]}).size(), 5u);
   EXPECT_EQ(wordsOf({plot[4]}).size(), 2u);
-  EXPECT_EQ(wordsOf({plot[22]}).size(), 2u);
-  EXPECT_EQ(wordsOf({plot[23]}).size(), 4u);
-  // The first depth row: depth 2 ft, QS, QB, QU = QS + QB, then with ASD
+  EXPECT_EQ(wordsOf({plot[42]}).size(), 2u);
+  EXPECT_EQ(wordsOf({plot[43]}).size(), 4u);
+  for (int foot = 1; foot <= 20; ++foot) {
+    const std::size_t line = 3 + 2 * static_cast<std::size_t>(foot - 1);
+    EXPECT_EQ(std::stod(wordsOf({plot[line]})[0]), foot) << plot[line];
+  }
+  // The first depth row: depth 1 ft, QS, QB, QU = QS + QB, then with ASD
   // QS / FS side (2), QB / FS base (3) and QDN = their sum. E10.3 keeps
   // three digits, so each printed value may be off by half a unit of its
   // third digit (up to 0.5 %): compare within 1 %.
@@ -64,19 +68,19 @@ TEST(SettlementRun, PlotFileOfOneDiameterWithTenDepthRows) {
   const auto near = [](double actual, double expected) {
     return std::abs(actual - expected) <= 0.01 * std::abs(expected) + 1e-9;
   };
-  EXPECT_EQ(row[0], 2.0);
-  // Clay c = 1000 + 50 z psf, alpha 0.55, Nc 9, D = 2 ft: QS(2 ft) = 6.284 x
-  // 0.55 / 2000 x (2000 + 150) = 3.715 t; QB = 9 x 3.142 / 2000 x (1000 +
-  // 50 x 3 + 107.14) = 17.775 t (the two-diameter weights put the mean
-  // 2.142857 ft below the first entry of the zone).
-  EXPECT_TRUE(near(row[1], 3.715)) << plot[3];
-  EXPECT_TRUE(near(row[2], 17.775)) << plot[3];
+  EXPECT_EQ(row[0], 1.0);
+  // Clay c = 1000 + 50 z psf, alpha 0.55, Nc 9, D = 2 ft: QS(1 ft) = 6.284 x
+  // 0.55 / 2000 x 1050 = 1.8145 t; QB = 9 x 3.142 / 2000 x (1000 + 50 x
+  // (2 + 2.142857)) = 17.068 t (the two-diameter weights 0, 0.3, 0.6, 0.5
+  // put the mean 2.142857 ft below the first entry of the zone, at 2 ft).
+  EXPECT_TRUE(near(row[1], 1.8145)) << plot[3];
+  EXPECT_TRUE(near(row[2], 17.068)) << plot[3];
   EXPECT_TRUE(near(row[3], row[1] + row[2])) << plot[3];
   EXPECT_TRUE(near(row[4], row[1] / 2.0)) << plot[3];
   EXPECT_TRUE(near(row[5], row[2] / 3.0)) << plot[4];
   EXPECT_TRUE(near(row[6], row[4] + row[5])) << plot[4];
   const std::vector<std::string> words = wordsOf(plot);
-  EXPECT_EQ(words.size(), 3u + 7u + 7u + 70u + 180u);
+  EXPECT_EQ(words.size(), 3u + 7u + 7u + 140u + 180u);
   for (const std::string& word : words) {
     std::size_t used = 0;
     EXPECT_NO_THROW(static_cast<void>(std::stod(word, &used))) << word;
@@ -94,7 +98,46 @@ TEST(SettlementRun, PlotFileOfOneDiameterWithTenDepthRows) {
     sections += line.find("RESULT FROM") != std::string::npos ? 1 : 0;
   }
   EXPECT_EQ(sections, 3);
-  EXPECT_EQ(result.notes, Lines(3, "          15          10           0          10"));
+  EXPECT_EQ(result.notes, Lines(3, "          15          20           0          20"));
+}
+
+// The lines of the report's load-settlement sections and of the plot
+// file's load-settlement rows.
+Lines settlementLinesOf(const testing::EngineResult& result, const Lines& plot) {
+  // Each section: its heading, an empty line, two heading lines, 15 rows.
+  constexpr std::size_t kSectionLines = 19;
+  Lines lines;
+  const Lines& report = result.report;
+  for (std::size_t k = 0; k + kSectionLines <= report.size(); ++k) {
+    if (report[k].find("RESULT FROM") != std::string::npos) {
+      lines.insert(lines.end(), report.begin() + static_cast<std::ptrdiff_t>(k),
+                   report.begin() + static_cast<std::ptrdiff_t>(k + kSectionLines));
+    }
+  }
+  lines.insert(lines.end(), plot.end() - 45, plot.end());
+  return lines;
+}
+
+TEST(SettlementRun, LoadSettlementDoesNotDependOnTheOutputIncrement) {
+  Lines reference;
+  for (const char* increment : {"1.0", "2.5", "5.0", "10.0"}) {
+    testing::TestFolder folder;
+    const std::string control = std::string("2 1 1.0 ") + increment + " 1 2";
+    const auto result = testing::runEngineOn(
+        folder,
+        projectText(control, "2.0 2.0 0 0 0 0 3600000", "1 20.0 20.0 2.0 3.0", kLinearClay));
+    ASSERT_EQ(result.status, 0) << increment;
+    const Lines plot = testing::readLines(folder.file("project.bkp"));
+    ASSERT_EQ(plot.size(), 1u + 2u + 40u + 45u) << increment;
+    EXPECT_EQ(result.notes, Lines(3, "          15          20           0          20"))
+        << increment;
+    const Lines lines = settlementLinesOf(result, plot);
+    ASSERT_EQ(lines.size(), 3u * 19u + 45u) << increment;
+    if (reference.empty()) {
+      reference = lines;
+    }
+    EXPECT_EQ(lines, reference) << "increment " << increment;
+  }
 }
 
 TEST(SettlementRun, AThinDeepestLayerStopsTheRunWithStatus2) {
