@@ -4,11 +4,10 @@
 #include <string>
 
 #include "input/general_echo.h"
+#include "input/input_limits.h"
 
 namespace bormek {
 namespace {
-
-constexpr float kRightAngleDeg = 90.0f;
 
 // Where one value of a layer line goes.
 enum class Slot { kEnds, kLrfdSide, kLrfdTip, kInterfaceCondition };
@@ -172,9 +171,32 @@ bool isKnownSoilType(float code) {
   return false;
 }
 
+std::string withFound(const std::string& rule, float value) {
+  return rule + " (FOUND " + foundText(value) + ")";
+}
+
+// Bottoms lie within the depths the tip arrays hold, each at or below the
+// one above it.
+void checkBottomDepth(const ListReader& reader, int line, int layerNo, float bottom, float above,
+                      bool si) {
+  const std::string layer = " OF LAYER " + std::to_string(layerNo);
+  if (!(bottom >= 0.0f && bottom <= kMaxDepth.in(si))) {
+    throw InputError(reader.path(), line, 2,
+                     withFound("THE BOTTOM DEPTH" + layer + " MUST LIE BETWEEN 0 AND " +
+                                   limitText(kMaxDepth, si),
+                               bottom));
+  }
+  if (bottom < above) {
+    throw InputError(reader.path(), line, 2,
+                     withFound("THE BOTTOM DEPTH" + layer + " MUST NOT LIE ABOVE THE BOTTOM OF " +
+                                   "LAYER " + std::to_string(layerNo - 1) + ", " + foundText(above),
+                               bottom));
+  }
+}
+
 // The application writes only codes 1 to 9; any other code would make the
 // following layer lines be read as the next layers, so it stops the run.
-void readLayer(ListReader& reader, Layer& layer, int layerNo, float topDepth) {
+void readLayer(ListReader& reader, Layer& layer, int layerNo, float topDepth, bool si) {
   reader.beginRecord();
   const std::string head = " OF LAYER " + std::to_string(layerNo);
   layer.typeCode = reader.readReal("SOIL TYPE" + head);
@@ -184,6 +206,7 @@ void readLayer(ListReader& reader, Layer& layer, int layerNo, float topDepth) {
     throw InputError(reader.path(), headLine, 1,
                      "THE SOIL TYPE" + head + " MUST BE ONE OF THE CODES 1 TO 9");
   }
+  checkBottomDepth(reader, headLine, layerNo, layer.bottomDepth, topDepth, si);
   layer.type = static_cast<int>(layer.typeCode);
   layer.topDepth = topDepth;
   readLayerLine(reader, layer, layerNo, true);
@@ -215,6 +238,23 @@ void readControlLines(ListReader& reader, RunSettings& s) {
     throw InputError(reader.path(), controlLine, 4,
                      "THE OUTPUT INCREMENT MUST BE GREATER THAN ZERO");
   }
+  if (s.designControl == kShaftLengthGiven && s.outputIncrement < kMinOutputIncrement.in(s.si)) {
+    throw InputError(
+        reader.path(), controlLine, 4,
+        withFound("THE OUTPUT INCREMENT MUST BE AT LEAST " + limitText(kMinOutputIncrement, s.si),
+                  s.outputIncrement));
+  }
+}
+
+// A zone without side friction: from 0 up to, not at, the deepest depth.
+void checkZone(const ListReader& reader, int line, int item, const char* name, float value,
+               bool si) {
+  if (!(value >= 0.0f && value < kMaxDepth.in(si))) {
+    throw InputError(reader.path(), line, item,
+                     withFound(std::string("THE ") + name + " MUST BE AT LEAST 0 AND LESS THAN " +
+                                   limitText(kMaxDepth, si),
+                               value));
+  }
 }
 
 void readShaftLine(ListReader& reader, RunSettings& s) {
@@ -232,15 +272,38 @@ void readShaftLine(ListReader& reader, RunSettings& s) {
     throw InputError(reader.path(), line, 1,
                      "THE MINIMUM SHAFT DIAMETER MUST BE GREATER THAN ZERO");
   }
+  const float maxDiameter = kMaxStemDiameter.in(s.si);
+  const std::string maxDiameterText = limitText(kMaxStemDiameter, s.si);
+  if (s.dStart > maxDiameter) {
+    throw InputError(
+        reader.path(), line, 1,
+        withFound("THE MINIMUM SHAFT DIAMETER MUST NOT EXCEED " + maxDiameterText, s.dStart));
+  }
+  if (s.diaLim > maxDiameter) {
+    throw InputError(
+        reader.path(), line, 2,
+        withFound("THE MAXIMUM SHAFT DIAMETER MUST NOT EXCEED " + maxDiameterText, s.diaLim));
+  }
+  if (!(s.ratio >= 0.0f && s.ratio <= kMaxBellRatio)) {
+    throw InputError(
+        reader.path(), line, 3,
+        withFound("THE BELL DIAMETER RATIO MUST LIE BETWEEN 0 AND " + foundText(kMaxBellRatio),
+                  s.ratio));
+  }
+  // The bell height divides by the tangent of the bell angle; a bell
+  // steeper than 1 degree would reach below any profile the arrays hold.
+  const bool belled = static_cast<int>(s.ratio) != 0 && s.ratio != 1.0f;
+  if (belled && !(s.bellAngle >= kMinBellAngleDeg && s.bellAngle < kMaxBellAngleDeg)) {
+    throw InputError(reader.path(), line, 4,
+                     withFound("THE BELL ANGLE MUST BE AT LEAST 1 AND LESS THAN 90 DEGREES FOR A "
+                               "BELLED SHAFT",
+                               s.bellAngle));
+  }
+  checkZone(reader, line, 5, "UPPER ZONE WITHOUT SIDE FRICTION", s.topLength, s.si);
+  checkZone(reader, line, 6, "BOTTOM ZONE WITHOUT SIDE FRICTION", s.bottomLength, s.si);
   if (!(s.ecInput > 0.0f)) {
     throw InputError(reader.path(), line, 7,
                      "THE ELASTIC MODULUS OF THE SHAFT MUST BE GREATER THAN ZERO");
-  }
-  // The bell height divides by the tangent of the bell angle.
-  const bool belled = static_cast<int>(s.ratio) != 0 && s.ratio != 1.0f;
-  if (belled && !(s.bellAngle > 0.0f && s.bellAngle < kRightAngleDeg)) {
-    throw InputError(reader.path(), line, 4,
-                     "THE BELL ANGLE MUST LIE BETWEEN 0 AND 90 DEGREES FOR A BELLED SHAFT");
   }
 }
 
@@ -267,6 +330,12 @@ void readLayerCountLine(ListReader& reader, RunSettings& s) {
                          " (FOUND " + std::to_string(s.layersRead) + ")");
   }
   if (s.designControl == kShaftLengthGiven) {
+    if (!(s.designValue >= 0.0f && s.designValue <= kMaxDepth.in(s.si))) {
+      throw InputError(
+          reader.path(), line, 3,
+          withFound("THE SHAFT LENGTH MUST LIE BETWEEN 0 AND " + limitText(kMaxDepth, s.si),
+                    s.designValue));
+    }
     s.proposedDepth = s.designValue;
   } else {
     s.designLoad = s.designValue;
@@ -294,7 +363,7 @@ InputData readInput(ListReader& reader, RunOutput& out) {
 
   data.entryCount = s.layersRead + 1;
   for (int k = 1; k < data.entryCount; ++k) {
-    readLayer(reader, data.layers[k], k, data.layers[k - 1].bottomDepth);
+    readLayer(reader, data.layers[k], k, data.layers[k - 1].bottomDepth, s.si);
   }
   warnIfProposedDepthBelowProfile(data, out);
   return data;
