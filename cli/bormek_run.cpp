@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "dynamic_library.h"
-#include "project_run.h"
+#include "cli/project_run.h"
+#include "runner/dynamic_library.h"
 
 namespace {
 

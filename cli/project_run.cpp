@@ -1,9 +1,9 @@
-#include "project_run.h"
+#include "cli/project_run.h"
 
 #include <filesystem>
 
-#include "dynamic_library.h"
-#include "run_control_file.h"
+#include "runner/dynamic_library.h"
+#include "runner/run_control_file.h"
 
 namespace fs = std::filesystem;
 
