@@ -10,6 +10,7 @@
 #include "core/grid_enum_column.h"
 #include "core/grid_int_column.h"
 #include "core/program_data.h"
+#include "core/soil_layer_columns.h"
 #include "core/word_reader.h"
 
 namespace {
@@ -17,31 +18,6 @@ namespace {
 constexpr int kFileDigits = 8;
 constexpr int kSandKOption = 1;
 constexpr int kSandBetaOption = 2;
-
-// Columns of D.
-constexpr int kTypeColumn = 0;
-constexpr int kDepthColumn = 1;
-constexpr int kLayerDataColumn = 2;
-constexpr int kMaxSideColumn = 3;
-constexpr int kMaxBaseColumn = 4;
-constexpr int kLrfdSideColumn = 5;
-constexpr int kLrfdTipColumn = 6;
-// Side-coefficient columns of the sand and clay sub-tables.
-constexpr int kSandKColumn = 3;
-constexpr int kSandBetaColumn = 4;
-constexpr int kClayAlphaColumn = 3;
-
-enum SoilType : int {
-  kSand = 1,
-  kClay,
-  kShale,
-  kStrongRockEither,
-  kDecomposedRock,
-  kWeakRock,
-  kStrongRockBoth,
-  kGravellySand,
-  kGravel
-};
 
 // One value of a layer line: a 0.0 placeholder, a cell of the layer's
 // sub-table, or a cell of the layer's row of D.

@@ -120,6 +120,7 @@ std::vector<TableDefinition> templateDefinitions() {
   };
 }
 
+// D's columns, in the order soil_layer_columns.h names them.
 TableDefinition soilLayerDefinition(std::vector<int> templateIdentifiers) {
   return {10,
           "D",

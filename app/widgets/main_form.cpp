@@ -22,6 +22,7 @@
 #include "core/program_data.h"
 #include "core/project_file.h"
 #include "core/run_driver.h"
+#include "core/soil_layer_columns.h"
 #include "core/soil_layer_tables.h"
 #include "runner/run_control_file.h"
 #include "widgets/about_box.h"
@@ -46,10 +47,6 @@ constexpr const char* kLibraryFileName = "Bormek2012_DLL.dll";
 #else
 constexpr const char* kLibraryFileName = "Bormek2012_DLL.so";
 #endif
-
-// Columns of D with the LRFD resistance factors (side friction, end bearing).
-constexpr int kLrfdSideColumn = 5;
-constexpr int kLrfdTipColumn = 6;
 
 // Comment texts of the table windows: "\r" breaks the line, U+00B7 is the
 // bullet.

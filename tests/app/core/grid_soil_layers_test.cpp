@@ -9,21 +9,11 @@
 #include "core/grid_enum_column.h"
 #include "core/grid_float_column.h"
 #include "core/grid_table_column.h"
+#include "core/soil_layer_columns.h"
 #include "core/soil_layer_tables.h"
 #include "core/units.h"
 
 namespace {
-
-constexpr int kSoilType = 0;
-constexpr int kBottomDepth = 1;
-constexpr int kLayerData = 2;
-constexpr int kSideFriction = 3;
-constexpr int kEndBearing = 4;
-constexpr int kSideFactor = 5;
-constexpr int kEndFactor = 6;
-
-constexpr int kSand = 1;
-constexpr int kClay = 2;
 
 // The units module holds lbs per kN to 10 significant digits (224.8089237
 // against 224.80894310): 1e-6 relative covers it.
@@ -41,16 +31,16 @@ class SoilLayerTablesTest : public ::testing::Test {
 TEST_F(SoilLayerTablesTest, ANewSetHoldsOneSandLayerWithATopAndBottomRow) {
   ASSERT_EQ(d.RowCount(), 1);
   EXPECT_EQ(d.Identifier(), 10);
-  EXPECT_EQ(d.Cells(kSoilType, 0).AsInteger(), kSand);
-  TGridTable* sand = d.Cells(kLayerData, 0).AsTable();
+  EXPECT_EQ(d.Cells(kTypeColumn, 0).AsInteger(), kSand);
+  TGridTable* sand = d.Cells(kLayerDataColumn, 0).AsTable();
   ASSERT_NE(sand, nullptr);
   EXPECT_EQ(sand->Caption, "Sand Layer Data");
   EXPECT_EQ(sand->RowCount(), 2);
   EXPECT_EQ(sand->RowIndex(), 1);
   EXPECT_EQ(sand->Owner(), &d);
   EXPECT_NE(sand, tables->Template(1));
-  EXPECT_EQ(d.Cells(kSideFactor, 0).AsFloat(), 1.0L);
-  EXPECT_EQ(d.Cells(kEndFactor, 0).AsFloat(), 1.0L);
+  EXPECT_EQ(d.Cells(kLrfdSideColumn, 0).AsFloat(), 1.0L);
+  EXPECT_EQ(d.Cells(kLrfdTipColumn, 0).AsFloat(), 1.0L);
   EXPECT_FALSE(d.Changed());
 }
 
@@ -86,8 +76,8 @@ TEST_F(SoilLayerTablesTest, EachSoilTypeGetsAnEmptyCloneOfItsTemplate) {
       {9, "Gravel Layer Data", 3, "Total Unit Weight"},
   };
   for (const Case& c : cases) {
-    d.Cells(kSoilType, 0).SetInteger(c.soilType);
-    TGridTable* layer = d.Cells(kLayerData, 0).AsTable();
+    d.Cells(kTypeColumn, 0).SetInteger(c.soilType);
+    TGridTable* layer = d.Cells(kLayerDataColumn, 0).AsTable();
     ASSERT_NE(layer, nullptr) << c.soilType;
     EXPECT_EQ(layer->Caption, c.caption);
     EXPECT_EQ(layer->ColumnCount(), c.columns);
@@ -100,14 +90,14 @@ TEST_F(SoilLayerTablesTest, EachSoilTypeGetsAnEmptyCloneOfItsTemplate) {
 TEST_F(SoilLayerTablesTest, ChangingRowTwoFromSandToClayRebuildsOnlyItsSubTable) {
   d.SetRowCount(3);
   for (int row = 0; row < 3; ++row) {
-    d.Cells(kLayerData, row).AsTable()->Cells(0, 0).SetFloat(110 + row);
+    d.Cells(kLayerDataColumn, row).AsTable()->Cells(0, 0).SetFloat(110 + row);
   }
-  TGridTable* first = d.Cells(kLayerData, 0).AsTable();
-  TGridTable* third = d.Cells(kLayerData, 2).AsTable();
+  TGridTable* first = d.Cells(kLayerDataColumn, 0).AsTable();
+  TGridTable* third = d.Cells(kLayerDataColumn, 2).AsTable();
 
-  d.Cells(kSoilType, 1).SetInteger(kClay);
+  d.Cells(kTypeColumn, 1).SetInteger(kClay);
 
-  TGridTable* clay = d.Cells(kLayerData, 1).AsTable();
+  TGridTable* clay = d.Cells(kLayerDataColumn, 1).AsTable();
   ASSERT_NE(clay, nullptr);
   EXPECT_EQ(clay->Caption, "Clay Layer Data");
   EXPECT_EQ(clay->RowIndex(), 2);
@@ -118,48 +108,48 @@ TEST_F(SoilLayerTablesTest, ChangingRowTwoFromSandToClayRebuildsOnlyItsSubTable)
     EXPECT_EQ(clay->Cells(1, row).AsFloat(), 0.0L);
     EXPECT_EQ(clay->Cells(2, row).AsInteger(), 0);
   }
-  EXPECT_EQ(d.Cells(kLayerData, 0).AsTable(), first);
-  EXPECT_EQ(d.Cells(kLayerData, 2).AsTable(), third);
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 0).AsTable(), first);
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 2).AsTable(), third);
   EXPECT_EQ(first->Cells(0, 0).AsFloat(), 110.0L);
   EXPECT_EQ(third->Cells(0, 0).AsFloat(), 112.0L);
 }
 
 TEST_F(SoilLayerTablesTest, ASoilTypeTypedAsAnExpressionChoosesItsTemplate) {
-  d.Cells(kSoilType, 0).SetText("4+3");
-  EXPECT_EQ(d.Cells(kSoilType, 0).AsText(), "7");
-  EXPECT_EQ(d.Cells(kLayerData, 0).AsTable()->Columns(6).Header[1], "RQD,%");
+  d.Cells(kTypeColumn, 0).SetText("4+3");
+  EXPECT_EQ(d.Cells(kTypeColumn, 0).AsText(), "7");
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 0).AsTable()->Columns(6).Header[1], "RQD,%");
 }
 
 TEST_F(SoilLayerTablesTest, ASoilTypeWithoutTemplateLeavesTheLayerDataEmpty) {
-  d.Cells(kSoilType, 0).SetInteger(12);
-  EXPECT_EQ(d.Cells(kSoilType, 0).AsInteger(), 12);
-  EXPECT_EQ(d.Cells(kLayerData, 0).AsTable(), nullptr);
+  d.Cells(kTypeColumn, 0).SetInteger(12);
+  EXPECT_EQ(d.Cells(kTypeColumn, 0).AsInteger(), 12);
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 0).AsTable(), nullptr);
   EXPECT_EQ(d.ButtonCaption(0), "1: ");
 }
 
 TEST_F(SoilLayerTablesTest, SettingTheSameSoilTypeKeepsTheLayerData) {
-  TGridTable* sand = d.Cells(kLayerData, 0).AsTable();
+  TGridTable* sand = d.Cells(kLayerDataColumn, 0).AsTable();
   sand->Cells(0, 1).SetFloat(125);
-  d.Cells(kSoilType, 0).SetInteger(kSand);
-  EXPECT_EQ(d.Cells(kLayerData, 0).AsTable(), sand);
+  d.Cells(kTypeColumn, 0).SetInteger(kSand);
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 0).AsTable(), sand);
 }
 
 TEST_F(SoilLayerTablesTest, RowThreesSandSubTableIsTitledWithItsRowNumber) {
   d.SetRowCount(3);
-  EXPECT_EQ(d.Cells(kLayerData, 2).AsTable()->WindowCaption(), "Sand Layer Data  3");
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 2).AsTable()->WindowCaption(), "Sand Layer Data  3");
   EXPECT_EQ(d.ButtonCaption(2), "3: Sand Layer Data");
   EXPECT_EQ(d.WindowCaption(), "Soil Layer Data ");
 }
 
 TEST_F(SoilLayerTablesTest, InsertingAndDeletingLayersRenumbersTheSubTablesAfterThem) {
   d.SetRowCount(3);
-  TGridTable* third = d.Cells(kLayerData, 2).AsTable();
+  TGridTable* third = d.Cells(kLayerDataColumn, 2).AsTable();
 
   d.InsertRowGroup(1);
   ASSERT_EQ(d.RowCount(), 4);
-  EXPECT_EQ(d.Cells(kLayerData, 3).AsTable(), third);
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 3).AsTable(), third);
   EXPECT_EQ(third->RowIndex(), 4);
-  EXPECT_EQ(d.Cells(kLayerData, 1).AsTable()->RowIndex(), 2);
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 1).AsTable()->RowIndex(), 2);
   EXPECT_EQ(d.ButtonCaption(1), "2: Sand Layer Data");
 
   d.DeleteRowGroup(0);
@@ -168,15 +158,15 @@ TEST_F(SoilLayerTablesTest, InsertingAndDeletingLayersRenumbersTheSubTablesAfter
 
 TEST_F(SoilLayerTablesTest, SwitchingToSiConvertsDAndItsSubTables) {
   d.SetRowCount(2);
-  d.Cells(kSoilType, 1).SetInteger(kClay);
-  d.Cells(kBottomDepth, 0).SetFloat(10);
-  d.Cells(kBottomDepth, 1).SetFloat(25);
-  d.Cells(kSideFriction, 0).SetFloat(2000);
-  d.Cells(kEndBearing, 0).SetFloat(4000);
-  d.Cells(kSideFactor, 0).SetFloat(0.55L);
-  d.Cells(kEndFactor, 0).SetFloat(0.5L);
-  TGridTable& sand = *d.Cells(kLayerData, 0).AsTable();
-  TGridTable& clay = *d.Cells(kLayerData, 1).AsTable();
+  d.Cells(kTypeColumn, 1).SetInteger(kClay);
+  d.Cells(kDepthColumn, 0).SetFloat(10);
+  d.Cells(kDepthColumn, 1).SetFloat(25);
+  d.Cells(kMaxSideColumn, 0).SetFloat(2000);
+  d.Cells(kMaxBaseColumn, 0).SetFloat(4000);
+  d.Cells(kLrfdSideColumn, 0).SetFloat(0.55L);
+  d.Cells(kLrfdTipColumn, 0).SetFloat(0.5L);
+  TGridTable& sand = *d.Cells(kLayerDataColumn, 0).AsTable();
+  TGridTable& clay = *d.Cells(kLayerDataColumn, 1).AsTable();
   sand.Cells(0, 0).SetFloat(120);  // unit weight, pcf
   sand.Cells(1, 0).SetFloat(32);   // friction angle, degrees
   sand.Cells(2, 0).SetInteger(15);
@@ -191,12 +181,12 @@ TEST_F(SoilLayerTablesTest, SwitchingToSiConvertsDAndItsSubTables) {
   // 1 pcf = 4.4482216 N / 0.028316847 m^3 = 0.15708746 kN/m^3.
   EXPECT_EQ(d.Units(), kSiUnits);
   EXPECT_EQ(resizes, 1);
-  expectRelativelyNear(3.048L, d.Cells(kBottomDepth, 0).AsFloat());
-  expectRelativelyNear(7.62L, d.Cells(kBottomDepth, 1).AsFloat());
-  expectRelativelyNear(95.760518L, d.Cells(kSideFriction, 0).AsFloat());
-  expectRelativelyNear(191.52104L, d.Cells(kEndBearing, 0).AsFloat());
-  EXPECT_EQ(d.Cells(kSideFactor, 0).AsFloat(), 0.55L);
-  EXPECT_EQ(d.Cells(kEndFactor, 0).AsFloat(), 0.5L);
+  expectRelativelyNear(3.048L, d.Cells(kDepthColumn, 0).AsFloat());
+  expectRelativelyNear(7.62L, d.Cells(kDepthColumn, 1).AsFloat());
+  expectRelativelyNear(95.760518L, d.Cells(kMaxSideColumn, 0).AsFloat());
+  expectRelativelyNear(191.52104L, d.Cells(kMaxBaseColumn, 0).AsFloat());
+  EXPECT_EQ(d.Cells(kLrfdSideColumn, 0).AsFloat(), 0.55L);
+  EXPECT_EQ(d.Cells(kLrfdTipColumn, 0).AsFloat(), 0.5L);
   EXPECT_EQ(sand.Units(), kSiUnits);
   expectRelativelyNear(18.850496L, sand.Cells(0, 0).AsFloat());
   EXPECT_EQ(sand.Cells(1, 0).AsFloat(), 32.0L);
@@ -206,18 +196,18 @@ TEST_F(SoilLayerTablesTest, SwitchingToSiConvertsDAndItsSubTables) {
 }
 
 TEST_F(SoilLayerTablesTest, SwitchingBackToEnglishRestoresTheValues) {
-  d.Cells(kBottomDepth, 0).SetFloat(10);
-  d.Cells(kLayerData, 0).AsTable()->Cells(0, 1).SetFloat(120);
+  d.Cells(kDepthColumn, 0).SetFloat(10);
+  d.Cells(kLayerDataColumn, 0).AsTable()->Cells(0, 1).SetFloat(120);
   d.SetUnits(kSiUnits);
   d.SetUnits(kEnglishUnits);
-  expectRelativelyNear(10.0L, d.Cells(kBottomDepth, 0).AsFloat());
-  expectRelativelyNear(120.0L, d.Cells(kLayerData, 0).AsTable()->Cells(0, 1).AsFloat());
+  expectRelativelyNear(10.0L, d.Cells(kDepthColumn, 0).AsFloat());
+  expectRelativelyNear(120.0L, d.Cells(kLayerDataColumn, 0).AsTable()->Cells(0, 1).AsFloat());
 }
 
 TEST_F(SoilLayerTablesTest, ALayerAddedAfterTheSwitchGetsItsSubTableInSiUnits) {
   d.SetUnits(kSiUnits);
   d.AddRowGroup();
-  EXPECT_EQ(d.Cells(kLayerData, 1).AsTable()->Units(), kSiUnits);
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 1).AsTable()->Units(), kSiUnits);
 }
 
 TEST_F(SoilLayerTablesTest, FloatHeadersEndWithTheUnitLabelOfTheSystem) {
@@ -228,13 +218,13 @@ TEST_F(SoilLayerTablesTest, FloatHeadersEndWithTheUnitLabelOfTheSystem) {
     const char* text;
   };
   const Case cases[] = {
-      {kEndBearing, 1, kEnglishUnits, "Bearing (lbs/ft^2)  "},
-      {kEndBearing, 0, kEnglishUnits, "Max. End "},
-      {kBottomDepth, 1, kEnglishUnits, "of each Layer (ft)  "},
-      {kEndFactor, 1, kEnglishUnits, "(End Bearing)"},
-      {kSoilType, 0, kEnglishUnits, "                    Soil Type                      "},
-      {kEndBearing, 1, kSiUnits, "Bearing (kN/m^2)  "},
-      {kBottomDepth, 1, kSiUnits, "of each Layer (m)  "},
+      {kMaxBaseColumn, 1, kEnglishUnits, "Bearing (lbs/ft^2)  "},
+      {kMaxBaseColumn, 0, kEnglishUnits, "Max. End "},
+      {kDepthColumn, 1, kEnglishUnits, "of each Layer (ft)  "},
+      {kLrfdTipColumn, 1, kEnglishUnits, "(End Bearing)"},
+      {kTypeColumn, 0, kEnglishUnits, "                    Soil Type                      "},
+      {kMaxBaseColumn, 1, kSiUnits, "Bearing (kN/m^2)  "},
+      {kDepthColumn, 1, kSiUnits, "of each Layer (m)  "},
   };
   for (const Case& c : cases) {
     d.SetUnits(c.units);
@@ -243,7 +233,7 @@ TEST_F(SoilLayerTablesTest, FloatHeadersEndWithTheUnitLabelOfTheSystem) {
 }
 
 TEST_F(SoilLayerTablesTest, ChangesInsideASubTableMakeDChanged) {
-  TGridTable& sand = *d.Cells(kLayerData, 0).AsTable();
+  TGridTable& sand = *d.Cells(kLayerDataColumn, 0).AsTable();
   sand.Cells(0, 0).SetText("118");
   EXPECT_TRUE(sand.Changed());
   EXPECT_TRUE(d.Changed());
@@ -257,11 +247,56 @@ TEST_F(SoilLayerTablesTest, ChangesInsideASubTableMakeDChanged) {
 }
 
 TEST_F(SoilLayerTablesTest, TheTemplateEntriesFollowTheSoilTypes) {
-  const auto& types = dynamic_cast<const TEnumColumn&>(d.Columns(kSoilType));
-  const auto& layers = dynamic_cast<const TTableColumn&>(d.Columns(kLayerData));
+  const auto& types = dynamic_cast<const TEnumColumn&>(d.Columns(kTypeColumn));
+  const auto& layers = dynamic_cast<const TTableColumn&>(d.Columns(kLayerDataColumn));
   EXPECT_EQ(types.Items.size(), 9u);
   EXPECT_EQ(types.Items[3], "strong rock (FHWA - use either side friction or end bearing)");
   EXPECT_EQ(layers.Templates, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 31, 32}));
+}
+
+// The named columns and soil types against the headers and list items of
+// the table definitions.
+TEST_F(SoilLayerTablesTest, TheNamedColumnsAndSoilTypesAreThoseOfTheDefinition) {
+  EXPECT_EQ(d.ColumnCount(), kSoilLayerColumnCount);
+  const struct {
+    int column;
+    const char* firstHeaderLine;
+  } columns[] = {
+      {kDepthColumn, "Depth at Bottom "},
+      {kLayerDataColumn, "                   Layer  Data"},
+      {kMaxSideColumn, "Max. Side "},
+      {kMaxBaseColumn, "Max. End "},
+      {kLrfdSideColumn, "LRFD Resistance Factor"},
+      {kLrfdTipColumn, "LRFD Resistance Factor"},
+  };
+  for (const auto& c : columns) {
+    EXPECT_EQ(d.Columns(c.column).HeaderLine(0), c.firstHeaderLine) << c.column;
+  }
+  EXPECT_EQ(d.Columns(kLrfdSideColumn).HeaderLine(1), "(Side Friction)");
+
+  const auto& types = dynamic_cast<const TEnumColumn&>(d.Columns(kTypeColumn));
+  const struct {
+    int type;
+    const char* item;
+  } soils[] = {
+      {kSand, "sand (FHWA Spec.)"},
+      {kShale, "shale (Reese &Aurora)"},
+      {kStrongRockEither, "strong rock (FHWA - use either side friction or end bearing)"},
+      {kDecomposedRock, "decomposed rock/gravel (FHWA Spec.)"},
+      {kWeakRock, "weak rock (FHWA Spec.)"},
+      {kStrongRockBoth, "strong rock (side friction+end bearing)"},
+      {kGravel, "gravel (Rollins et al)"},
+  };
+  for (const auto& soil : soils) {
+    EXPECT_EQ(types.Items.at(static_cast<std::size_t>(soil.type - 1)), soil.item);
+  }
+
+  TGridTable& sand = *d.Cells(kLayerDataColumn, 0).AsTable();
+  EXPECT_EQ(sand.Columns(kSandKColumn).HeaderLine(1), "Ko  ");
+  EXPECT_EQ(sand.Columns(kSandBetaColumn).HeaderLine(1), "Beta  ");
+  d.Cells(kTypeColumn, 0).SetInteger(kClay);
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 0).AsTable()->Columns(kClayAlphaColumn).HeaderLine(0),
+            "Alpha");
 }
 
 TEST(SoilLayerTableSets, TwoSetsAliveAtOnceEachCloneTheirOwnTemplates) {
@@ -269,11 +304,11 @@ TEST(SoilLayerTableSets, TwoSetsAliveAtOnceEachCloneTheirOwnTemplates) {
   auto second = CreateSoilLayerTables();
   first->Template(kClay)->Caption = "First set's clay";
 
-  first->D().Cells(kSoilType, 0).SetInteger(kClay);
-  second->D().Cells(kSoilType, 0).SetInteger(kClay);
+  first->D().Cells(kTypeColumn, 0).SetInteger(kClay);
+  second->D().Cells(kTypeColumn, 0).SetInteger(kClay);
 
-  EXPECT_EQ(first->D().Cells(kLayerData, 0).AsTable()->Caption, "First set's clay");
-  EXPECT_EQ(second->D().Cells(kLayerData, 0).AsTable()->Caption, "Clay Layer Data");
+  EXPECT_EQ(first->D().Cells(kLayerDataColumn, 0).AsTable()->Caption, "First set's clay");
+  EXPECT_EQ(second->D().Cells(kLayerDataColumn, 0).AsTable()->Caption, "Clay Layer Data");
   // The newer set took the identifiers; the older one holds others now.
   EXPECT_EQ(TGridTable::FindByIdentifier(kClay), second->Template(kClay));
   EXPECT_NE(first->Template(kClay)->Identifier(), kClay);
