@@ -16,7 +16,7 @@
 #include <functional>
 #include <vector>
 
-#include "widgets/grid_table_model.h"
+#include "core/grid_table_model.h"
 
 class QAbstractButton;
 

@@ -18,9 +18,9 @@
 #include "core/dialogs.h"
 #include "core/display_lines.h"
 #include "core/grid_table.h"
+#include "core/grid_table_model.h"
 #include "widgets/child_window_flags.h"
 #include "widgets/grid_cell_delegate.h"
-#include "widgets/grid_table_model.h"
 
 namespace {
 

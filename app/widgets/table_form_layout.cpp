@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "core/grid_table_model.h"
 #include "widgets/grid_cell_delegate.h"
-#include "widgets/grid_table_model.h"
 
 QSize TTableForm::sizeHint() const {
   return clientSize_;

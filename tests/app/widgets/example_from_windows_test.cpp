@@ -16,6 +16,7 @@
 #include "app/widgets/table_window_driver.h"
 #include "core/grid_table.h"
 #include "core/program_data.h"
+#include "core/soil_layer_columns.h"
 #include "core/soil_layer_tables.h"
 #include "support/engine_run.h"
 #include "support/test_folder.h"
@@ -34,15 +35,10 @@ using bormek::testing::TestFolder;
 using bormek::ui_testing::addRows;
 using bormek::ui_testing::clickCell;
 using bormek::ui_testing::frameOf;
-using bormek::ui_testing::kLayerDataColumn;
 using bormek::ui_testing::layerButtonAt;
 using bormek::ui_testing::listAt;
 using bormek::ui_testing::MainWindow;
 using bormek::ui_testing::typeAndEnter;
-
-constexpr int kDepthColumn = 1;
-constexpr int kSideFactorColumn = 5;
-constexpr int kTipFactorColumn = 6;
 
 // One layer of the example as the windows take it: D's row and the
 // sub-table's cells, top row then bottom row, column by column.
@@ -97,8 +93,8 @@ class ExampleFromWindows : public MainWindow {
         QTest::keyClick(listAt(table, row), Qt::Key_Down);  // the item after sand
       }
       typeInto(table, row, kDepthColumn, layer.depth);
-      typeInto(table, row, kSideFactorColumn, layer.sideFactor);
-      typeInto(table, row, kTipFactorColumn, layer.tipFactor);
+      typeInto(table, row, kLrfdSideColumn, layer.sideFactor);
+      typeInto(table, row, kLrfdTipColumn, layer.tipFactor);
       QTest::mouseClick(layerButtonAt(table, row), Qt::LeftButton);
       TTableForm* sub = TTableForm::WindowOf(*d.Cells(kLayerDataColumn, row).AsTable());
       ASSERT_NE(sub, nullptr) << "layer " << row + 1;

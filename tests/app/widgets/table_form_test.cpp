@@ -1,12 +1,9 @@
-// The table window: its model adapter and sizing rules without a view, then
-// the real window in an MDI area, driven with Qt Test's keys and mouse.
+// The table window in an MDI area, driven with Qt Test's keys and mouse.
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QFont>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,47 +12,27 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <memory>
-#include <vector>
 
+#include "app/support/table_entries.h"
 #include "app/widgets/table_window_driver.h"
 #include "core/dialogs.h"
-#include "core/grid_enum_column.h"
-#include "core/grid_float_column.h"
-#include "core/grid_int_column.h"
-#include "core/grid_string_column.h"
 #include "core/grid_table.h"
-#include "core/grid_table_column.h"
+#include "core/soil_layer_columns.h"
 #include "core/soil_layer_tables.h"
 #include "core/units.h"
-#include "widgets/grid_table_model.h"
 #include "widgets/table_form.h"
 
 namespace {
 
-// D's columns, all visible in a new set.
-constexpr int kSoilType = 0;
-constexpr int kBottomDepth = 1;
-constexpr int kLayerData = 2;
-constexpr int kSideFriction = 3;
-constexpr int kColumnsOfD = 7;
-
-// The sand sub-table's columns.
-constexpr int kFrictionAngle = 1;
-constexpr int kBlowCounts = 2;
-
-constexpr int kSand = 1;
-constexpr int kClay = 2;
-constexpr int kGravellySand = 8;
-
-const QString kInvalidCharacters =
-    QStringLiteral("Entry could not be evaluated:\ninvalid character(s) in expression");
-const QString kBlankEntry = QStringLiteral("Entry could not be evaluated:\nentry cannot be blank");
-const QString kBlowCountRange = QStringLiteral("Entry must be between 0 and 100.");
+using bormek::app_testing::kBlankEntry;
+using bormek::app_testing::kBlowCountRange;
+using bormek::app_testing::kBlowCounts;
+using bormek::app_testing::kFrictionAngle;
+using bormek::app_testing::kInvalidCharacters;
 
 // Answers every question as a test script says and records each message.
 class ScriptedDialogs : public TDialogs {
@@ -67,288 +44,6 @@ class ScriptedDialogs : public TDialogs {
   FileChoice OpenFile(const QString&, const QStringList&, const QString&) override { return {}; }
   FileChoice SaveFile(const QString&, const QStringList&, const QString&) override { return {}; }
 };
-
-// ---------------------------------------------------------------------------
-// The model adapter, without a view.
-
-class GridTableModelTest : public ::testing::Test {
- protected:
-  std::unique_ptr<SoilLayerTables> tables = CreateSoilLayerTables();
-  TGridTable& d = tables->D();
-};
-
-TEST_F(GridTableModelTest, DShowsOneRowPerLayerAndOneColumnPerVisibleColumn) {
-  d.SetRowCount(3);
-  TGridTableModel model(d);
-  EXPECT_EQ(model.rowCount(), 3);
-  EXPECT_EQ(model.columnCount(), kColumnsOfD);
-  model.release();
-  d.Columns(5).Visible = false;
-  d.Columns(6).Visible = false;
-  TGridTableModel asd(d);
-  EXPECT_EQ(asd.columnCount(), 5);
-}
-
-TEST_F(GridTableModelTest, HeaderRowsAreTheMostLinesOfAVisibleColumnAndShorterHeadersArePadded) {
-  TGridTableModel model(d);
-  EXPECT_EQ(model.HeaderRows(), 2);
-  EXPECT_EQ(model.HeaderLines(kSoilType),
-            QStringList({"                    Soil Type                      ", ""}));
-  // A float column's last line carries its unit label in the table's units.
-  EXPECT_EQ(model.headerData(kBottomDepth, Qt::Horizontal).toString(),
-            "Depth at Bottom \nof each Layer (ft)  ");
-  EXPECT_EQ(model.headerData(4, Qt::Horizontal).toString(), "Max. End \nBearing (lbs/ft^2)  ");
-
-  d.Cells(kSoilType, 0).SetInteger(kGravellySand);
-  TGridTableModel gravellySand(*d.Cells(kLayerData, 0).AsTable());
-  EXPECT_EQ(gravellySand.HeaderLines(1), QStringList({"Blow Counts", ""}));
-}
-
-TEST_F(GridTableModelTest, RowHeadersNumberTheRowGroups) {
-  TGridTable table;
-  table.SetRowGroup(2);
-  table.AddColumn<TFloatColumn>().Header = {"Value"};
-  table.SetRowCount(4);
-  TGridTableModel model(table);
-  const QString expected[] = {"1", "1", "2", "2"};
-  for (int row = 0; row < 4; ++row) {
-    EXPECT_EQ(model.headerData(row, Qt::Vertical).toString(), expected[row]) << "row " << row;
-  }
-}
-
-TEST_F(GridTableModelTest, ListAndButtonCellsShowNoTextButTheirItemAndCaption) {
-  TGridTableModel model(d);
-  const QModelIndex soilType = model.index(0, kSoilType);
-  EXPECT_EQ(model.ControlOf(kSoilType), TCellControl::kDropDown);
-  EXPECT_EQ(soilType.data().toString(), "");
-  EXPECT_EQ(soilType.data(TGridTableModel::kItemNumberRole).toInt(), kSand);
-  const QStringList items = soilType.data(TGridTableModel::kItemsRole).toStringList();
-  ASSERT_EQ(items.size(), 9);
-  EXPECT_EQ(items[1], "clay (FHWA Spec.)");
-
-  const QModelIndex layerData = model.index(0, kLayerData);
-  EXPECT_EQ(model.ControlOf(kLayerData), TCellControl::kButton);
-  EXPECT_EQ(layerData.data().toString(), "");
-  EXPECT_EQ(layerData.data(TGridTableModel::kButtonCaptionRole).toString(), "1: Sand Layer Data");
-  EXPECT_FALSE(model.flags(layerData).testFlag(Qt::ItemIsSelectable));
-
-  EXPECT_EQ(model.ControlOf(kBottomDepth), TCellControl::kNone);
-  EXPECT_EQ(model.index(0, kBottomDepth).data().toString(), "0");
-  EXPECT_TRUE(model.flags(model.index(0, kBottomDepth)).testFlag(Qt::ItemIsEditable));
-}
-
-TEST_F(GridTableModelTest, ControlTextsCoverEveryItemAndEveryKindOfSubTableAtTheLastRow) {
-  TGridTableModel model(d);
-  EXPECT_EQ(model.ControlTexts(kSoilType).size(), 9);
-  EXPECT_TRUE(model.ControlTexts(kBottomDepth).isEmpty());
-  const QStringList captions = model.ControlTexts(kLayerData);
-  EXPECT_TRUE(captions.contains("1: Sand Layer Data"));
-  // MaxRows is 20: the widest captions come with the number 20.
-  EXPECT_TRUE(captions.contains("20: Decomposed Geo. Layer Data"));
-  EXPECT_TRUE(captions.contains("20: Gravelly Sand Layer Data"));
-}
-
-TEST_F(GridTableModelTest, ACommittedExpressionIsStoredAsItsValue) {
-  TGridTableModel model(d);
-  EXPECT_EQ(model.commitText(0, kBottomDepth, "2*12.5"), "");
-  EXPECT_EQ(d.Cells(kBottomDepth, 0).AsFloat(), 25.0L);
-  EXPECT_EQ(model.index(0, kBottomDepth).data().toString(), "25");
-}
-
-TEST_F(GridTableModelTest, RefusedEntriesGiveTheirMessageWithLineBreaks) {
-  TGridTableModel model(d);
-  const struct {
-    const char* text;
-    QString message;
-  } cases[] = {{"abc", kInvalidCharacters}, {"", kBlankEntry}};
-  for (const auto& entry : cases) {
-    EXPECT_EQ(model.commitText(0, kBottomDepth, entry.text), entry.message) << entry.text;
-  }
-  EXPECT_EQ(d.Cells(kBottomDepth, 0).AsFloat(), 0.0L);
-}
-
-TEST_F(GridTableModelTest, BlowCountsAboveTheMaximumAreRefusedOnlyWhileTheWindowIsOpen) {
-  TGridTable& sand = *d.Cells(kLayerData, 0).AsTable();
-  TGridTableModel model(sand);
-  EXPECT_EQ(model.commitText(0, kBlowCounts, "250"), "");
-  EXPECT_EQ(sand.Cells(kBlowCounts, 0).AsInteger(), 250);
-
-  sand.SetWindowOpen(true);
-  EXPECT_EQ(model.commitText(1, kBlowCounts, "250"), kBlowCountRange);
-  EXPECT_EQ(model.commitText(1, kBlowCounts, "-2.5"), "Entry must be an integer.");
-  EXPECT_EQ(model.commitText(1, kBlowCounts, "60+40"), "");
-  EXPECT_EQ(sand.Cells(kBlowCounts, 1).AsInteger(), 100);
-}
-
-TEST_F(GridTableModelTest, ChoosingClayReplacesOnlyThatRowsSubTableAndRefreshesTheRow) {
-  d.SetRowCount(3);
-  TGridTable* first = d.Cells(kLayerData, 0).AsTable();
-  TGridTable* third = d.Cells(kLayerData, 2).AsTable();
-  TGridTableModel model(d);
-  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-
-  model.chooseItem(1, kSoilType, kClay);
-
-  EXPECT_EQ(d.Cells(kSoilType, 1).AsInteger(), kClay);
-  ASSERT_NE(d.Cells(kLayerData, 1).AsTable(), nullptr);
-  EXPECT_EQ(d.Cells(kLayerData, 1).AsTable()->Caption, "Clay Layer Data");
-  EXPECT_EQ(d.Cells(kLayerData, 0).AsTable(), first);
-  EXPECT_EQ(d.Cells(kLayerData, 2).AsTable(), third);
-  EXPECT_EQ(model.index(1, kLayerData).data(TGridTableModel::kButtonCaptionRole).toString(),
-            "2: Clay Layer Data");
-  ASSERT_EQ(changed.count(), 1);
-  EXPECT_EQ(changed[0][0].toModelIndex(), model.index(1, 0));
-  EXPECT_EQ(changed[0][1].toModelIndex(), model.index(1, kColumnsOfD - 1));
-}
-
-TEST_F(GridTableModelTest, AValueSetByTheProgramRefreshesItsRow) {
-  d.SetRowCount(2);
-  TGridTableModel model(d);
-  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-  d.Cells(kSideFriction, 1).SetFloat(1500);
-  ASSERT_EQ(changed.count(), 1);
-  EXPECT_EQ(changed[0][0].toModelIndex().row(), 1);
-  EXPECT_EQ(model.index(1, kSideFriction).data().toString(), "1500");
-}
-
-TEST_F(GridTableModelTest, RowCommandsResetTheModelWithoutReportingAResize) {
-  TGridTableModel model(d);
-  QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-  QSignalSpy resized(&model, &TGridTableModel::tableResized);
-  model.addRowGroup();
-  model.insertRowGroup(0);
-  model.deleteRowGroup(2);
-  EXPECT_EQ(model.rowCount(), 2);
-  EXPECT_EQ(resets.count(), 3);
-  EXPECT_EQ(resized.count(), 0);
-
-  d.AddRowGroup();
-  EXPECT_EQ(resets.count(), 4);
-  EXPECT_EQ(resized.count(), 1);
-}
-
-TEST_F(GridTableModelTest, TheTablesOwnHandlersKeepRunningAndComeBackOnRelease) {
-  int resizes = 0;
-  int cellChanges = 0;
-  d.OnResize = [&resizes] { ++resizes; };
-  d.OnCellChanged = [&cellChanges](int, int) { ++cellChanges; };
-  TGridTableModel model(d);
-  d.AddRowGroup();
-  d.Cells(kBottomDepth, 0).SetFloat(5);
-  EXPECT_EQ(resizes, 1);
-  EXPECT_EQ(cellChanges, 1);
-
-  QSignalSpy resized(&model, &TGridTableModel::tableResized);
-  model.release();
-  EXPECT_EQ(model.rowCount(), 0);
-  d.AddRowGroup();
-  EXPECT_EQ(resizes, 2);
-  EXPECT_EQ(resized.count(), 0);
-}
-
-TEST_F(GridTableModelTest, ADestroyedTableLeavesAnEmptyModelThatSaysSo) {
-  auto model = std::make_unique<TGridTableModel>(*d.Cells(kLayerData, 0).AsTable());
-  QSignalSpy destroyed(model.get(), &TGridTableModel::tableDestroyed);
-  d.Cells(kSoilType, 0).SetInteger(kClay);
-  EXPECT_EQ(destroyed.count(), 1);
-  EXPECT_EQ(model->Table(), nullptr);
-  EXPECT_EQ(model->rowCount(), 0);
-  model.reset();  // nothing left to give back to
-}
-
-TEST(GridColumnMinWidthTest, IsTheKindsWidthOrTheWidestHeaderLineWithTwoBlanks) {
-  const QFontMetrics metrics(QApplication::font());
-  constexpr int kPixelsPerInch = 96;
-  TGridTable table;
-  auto& list = table.AddColumn<TEnumColumn>();
-  auto& whole = table.AddColumn<TIntColumn>();
-  auto& real = table.AddColumn<TFloatColumn>();
-  auto& text = table.AddColumn<TStringColumn>();
-  text.Width = 1.25L;
-  auto& sub = table.AddColumn<TTableColumn>();
-  // Short headers: 1.5, 0.5, 0.5, 1.25 and 2 inches at 96 pixels per inch.
-  EXPECT_EQ(GridColumnMinWidth(list, metrics, kPixelsPerInch), 144);
-  EXPECT_EQ(GridColumnMinWidth(whole, metrics, kPixelsPerInch), 48);
-  EXPECT_EQ(GridColumnMinWidth(real, metrics, kPixelsPerInch), 48);
-  EXPECT_EQ(GridColumnMinWidth(text, metrics, kPixelsPerInch), 120);
-  EXPECT_EQ(GridColumnMinWidth(sub, metrics, kPixelsPerInch), 192);
-
-  real.Header = {"x", "A header line much wider than half an inch"};
-  EXPECT_EQ(GridColumnMinWidth(real, metrics, kPixelsPerInch),
-            metrics.horizontalAdvance("A header line much wider than half an inch  "));
-}
-
-// ---------------------------------------------------------------------------
-// Sizing to whole columns and rows. A grid of a 40-pixel row column, three
-// columns of 100, 60 and 80, a 30-pixel header, 12 rows of 20, a 1-pixel
-// frame and 15-pixel scroll bars; 10 pixels of window around it in width,
-// 40 in height, and row buttons 150 wide. Everything shown: a grid of
-// 2 + 40 + 240 = 282 by 2 + 30 + 240 = 272, a window of 292 by 312.
-
-class GridSizingTest : public ::testing::Test {
- protected:
-  GridSizingTest() {
-    metrics.fixedWidth = 40;
-    metrics.columnWidths = {100, 60, 80};
-    metrics.headerHeight = 30;
-    metrics.rowHeight = 20;
-    metrics.rowCount = 12;
-    metrics.frame = 1;
-    metrics.verticalBarWidth = 15;
-    metrics.horizontalBarHeight = 15;
-    chrome.minimumGridWidth = 150;
-    chrome.extraWidth = 10;
-    chrome.extraHeight = [](int) { return 40; };
-  }
-
-  TGridMetrics metrics;
-  TWindowChrome chrome;
-  const TGridExtent everything{0, 3, 0, 12};
-};
-
-TEST_F(GridSizingTest, GridSizeAddsAScrollBarWhereNotEverythingShows) {
-  EXPECT_EQ(GridSize(metrics, everything), QSize(282, 272));
-  // 2 + 40 + 100 + 60 + 15 by 2 + 30 + 5 * 20 + 15.
-  EXPECT_EQ(GridSize(metrics, {0, 2, 3, 5}), QSize(217, 147));
-  EXPECT_EQ(WindowSize(metrics, everything, chrome), QSize(292, 312));
-  // 2 + 40 + 100 = 142 is narrower than the row buttons: 150 + 10.
-  EXPECT_EQ(WindowSize(metrics, {0, 1, 0, 12}, chrome).width(), 160);
-}
-
-TEST_F(GridSizingTest, SnapsToTheCandidateLeastOutsideTheDraggedRectangle) {
-  const struct {
-    const char* what;
-    TGridExtent present;
-    QSize dragged;
-    int edges;
-    TGridExtent extent;
-    QSize window;
-  } cases[] = {
-      // Everything fits: no scroll bar, the window as large as everything.
-      {"roomy", everything, {400, 400}, kRightEdge | kBottomEdge, everything, {292, 312}},
-      // 250 wide: 240 - 42 = 198 for columns takes 100 + 60; the rows stay.
-      {"narrow", everything, {250, 312}, kRightEdge, {0, 2, 0, 12}, {212, 327}},
-      // 200 high: 200 - 40 - 32 = 128 for rows takes 6 beside a vertical bar.
-      {"low", everything, {292, 200}, kBottomEdge, {0, 3, 0, 6}, {307, 192}},
-      // 200 by 200 from both: 133 for one column, 113 for 5 rows fits exactly.
-      {"small", everything, {200, 200}, kRightEdge | kBottomEdge, {0, 1, 0, 5}, {167, 187}},
-      // The left border from the last column: 208 takes it, then column 1.
-      {"leftwards", {2, 1, 0, 12}, {260, 312}, kLeftEdge, {1, 2, 0, 12}, {192, 327}},
-      // Narrower than the row buttons: the window keeps their width.
-      {"buttons", everything, {100, 312}, kRightEdge, {0, 1, 0, 12}, {160, 327}},
-      // Scrolled to row 10 of 12: 6 rows fit, so the top row moves up to 6.
-      {"top row", {0, 3, 10, 2}, {292, 200}, kBottomEdge, {0, 3, 6, 6}, {307, 192}},
-  };
-  for (const auto& drag : cases) {
-    const TSnappedGrid snapped =
-        SnapGridExtent(metrics, drag.present, chrome, drag.dragged, drag.edges);
-    EXPECT_EQ(snapped.extent, drag.extent) << drag.what;
-    EXPECT_EQ(snapped.windowSize, drag.window) << drag.what;
-  }
-}
-
-// ---------------------------------------------------------------------------
-// The window itself.
 
 using bormek::ui_testing::addRows;
 using bormek::ui_testing::cell;
@@ -388,18 +83,18 @@ class TableWindowTest : public ::testing::Test {
 TEST_F(TableWindowTest, TypingAnExpressionAndPressingEnterStoresItsValue) {
   TTableForm* form = showD();
   // The first cell that takes typing: the depth of layer 1.
-  ASSERT_EQ(current(form), cell(form, 0, kBottomDepth));
+  ASSERT_EQ(current(form), cell(form, 0, kDepthColumn));
   typeAndEnter(form, "2*12.5");
-  EXPECT_EQ(d.Cells(kBottomDepth, 0).AsFloat(), 25.0L);
-  EXPECT_EQ(cell(form, 0, kBottomDepth).data().toString(), "25");
+  EXPECT_EQ(d.Cells(kDepthColumn, 0).AsFloat(), 25.0L);
+  EXPECT_EQ(cell(form, 0, kDepthColumn).data().toString(), "25");
   EXPECT_TRUE(d.Changed());
   EXPECT_TRUE(dialogs.messages.isEmpty());
   // One layer: Enter goes on to the next column that takes typing.
-  EXPECT_EQ(current(form), cell(form, 0, kSideFriction));
+  EXPECT_EQ(current(form), cell(form, 0, kMaxSideColumn));
 }
 
 TEST_F(TableWindowTest, EnterMovesDownThenToTheTopOfTheNextColumnAndRoundToTheFirst) {
-  TTableForm* sand = TTableForm::ShowWindow(*d.Cells(kLayerData, 0).AsTable(), area, dialogs);
+  TTableForm* sand = TTableForm::ShowWindow(*d.Cells(kLayerDataColumn, 0).AsTable(), area, dialogs);
   const int path[][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}, {0, 2}, {1, 2},
                          {0, 3}, {1, 3}, {0, 4}, {1, 4}, {0, 0}};
   for (std::size_t step = 0; step + 1 < std::size(path); ++step) {
@@ -414,7 +109,7 @@ TEST_F(TableWindowTest, AnInvalidEntryIsRefusedKeepsTheCellAndCannotBeClosed) {
   QLineEdit* editor = editorOf(form);
   typeAndEnter(form, "abc");
   EXPECT_EQ(dialogs.messages, QStringList{kInvalidCharacters});
-  EXPECT_EQ(current(form), cell(form, 0, kBottomDepth));
+  EXPECT_EQ(current(form), cell(form, 0, kDepthColumn));
   EXPECT_EQ(editorOf(form), editor);
   EXPECT_EQ(editor->text(), "abc");
   EXPECT_EQ(QApplication::focusWidget(), editor);
@@ -424,10 +119,10 @@ TEST_F(TableWindowTest, AnInvalidEntryIsRefusedKeepsTheCellAndCannotBeClosed) {
   EXPECT_TRUE(TTableForm::HasWindow(d));
   EXPECT_EQ(dialogs.messages.size(), 3);
   EXPECT_EQ(dialogs.messages.last(), kInvalidCharacters);
-  EXPECT_EQ(d.Cells(kBottomDepth, 0).AsFloat(), 0.0L);
+  EXPECT_EQ(d.Cells(kDepthColumn, 0).AsFloat(), 0.0L);
 
   typeAndEnter(form, "12");
-  EXPECT_EQ(d.Cells(kBottomDepth, 0).AsFloat(), 12.0L);
+  EXPECT_EQ(d.Cells(kDepthColumn, 0).AsFloat(), 12.0L);
   EXPECT_TRUE(form->FormDeactivate());
   EXPECT_TRUE(frameOf(form)->close());
   EXPECT_FALSE(TTableForm::HasWindow(d));
@@ -441,7 +136,7 @@ TEST_F(TableWindowTest, AnEmptiedCellIsRefusedAsBlank) {
   QTest::keyClick(editor, Qt::Key_Backspace);
   QTest::keyClick(editor, Qt::Key_Return);
   EXPECT_EQ(dialogs.messages, QStringList{kBlankEntry});
-  EXPECT_EQ(current(form), cell(form, 0, kBottomDepth));
+  EXPECT_EQ(current(form), cell(form, 0, kDepthColumn));
 }
 
 TEST_F(TableWindowTest, EscapePutsTheStoredTextBack) {
@@ -457,7 +152,7 @@ TEST_F(TableWindowTest, EscapePutsTheStoredTextBack) {
 TEST_F(TableWindowTest, ABlowCountAboveItsMaximumIsRefusedInTheSandWindow) {
   TTableForm* form = showD();
   QTest::mouseClick(layerButtonAt(form, 0), Qt::LeftButton);
-  TGridTable& sand = *d.Cells(kLayerData, 0).AsTable();
+  TGridTable& sand = *d.Cells(kLayerDataColumn, 0).AsTable();
   TTableForm* sandForm = TTableForm::WindowOf(sand);
   ASSERT_NE(sandForm, nullptr);
   EXPECT_TRUE(sand.WindowOpen());
@@ -481,20 +176,20 @@ TEST_F(TableWindowTest, ABlowCountAboveItsMaximumIsRefusedInTheSandWindow) {
 TEST_F(TableWindowTest, ClickingAnotherCellCommitsTheTypedOne) {
   TTableForm* form = showD();
   QTest::keyClicks(editorOf(form), "7*3");
-  clickCell(form, 0, kSideFriction);
-  EXPECT_EQ(d.Cells(kBottomDepth, 0).AsFloat(), 21.0L);
-  EXPECT_EQ(current(form), cell(form, 0, kSideFriction));
+  clickCell(form, 0, kMaxSideColumn);
+  EXPECT_EQ(d.Cells(kDepthColumn, 0).AsFloat(), 21.0L);
+  EXPECT_EQ(current(form), cell(form, 0, kMaxSideColumn));
   // Cells under lists and buttons are not selected.
-  clickCell(form, 0, kLayerData);
-  EXPECT_EQ(current(form), cell(form, 0, kSideFriction));
+  clickCell(form, 0, kLayerDataColumn);
+  EXPECT_EQ(current(form), cell(form, 0, kMaxSideColumn));
 }
 
 TEST_F(TableWindowTest, ChoosingClayInARowsListReplacesOnlyThatRowsSubTable) {
   TTableForm* form = showD();
   addRows(form, 2);
   ASSERT_EQ(d.RowCount(), 3);
-  TGridTable* first = d.Cells(kLayerData, 0).AsTable();
-  TGridTable* third = d.Cells(kLayerData, 2).AsTable();
+  TGridTable* first = d.Cells(kLayerDataColumn, 0).AsTable();
+  TGridTable* third = d.Cells(kLayerDataColumn, 2).AsTable();
   first->Cells(kFrictionAngle, 0).SetFloat(32);
 
   QComboBox* list = listAt(form, 1);
@@ -502,13 +197,13 @@ TEST_F(TableWindowTest, ChoosingClayInARowsListReplacesOnlyThatRowsSubTable) {
   EXPECT_EQ(list->currentIndex(), 0);
   QTest::keyClick(list, Qt::Key_Down);  // item 2: clay
 
-  EXPECT_EQ(d.Cells(kSoilType, 1).AsInteger(), kClay);
-  TGridTable* clay = d.Cells(kLayerData, 1).AsTable();
+  EXPECT_EQ(d.Cells(kTypeColumn, 1).AsInteger(), kClay);
+  TGridTable* clay = d.Cells(kLayerDataColumn, 1).AsTable();
   ASSERT_NE(clay, nullptr);
   EXPECT_EQ(clay->Caption, "Clay Layer Data");
   EXPECT_EQ(clay->RowCount(), 2);
-  EXPECT_EQ(d.Cells(kLayerData, 0).AsTable(), first);
-  EXPECT_EQ(d.Cells(kLayerData, 2).AsTable(), third);
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 0).AsTable(), first);
+  EXPECT_EQ(d.Cells(kLayerDataColumn, 2).AsTable(), third);
   EXPECT_EQ(first->Cells(kFrictionAngle, 0).AsFloat(), 32.0L);
   EXPECT_EQ(layerButtonAt(form, 1)->text(), "2: Clay Layer Data");
   EXPECT_EQ(listAt(form, 0)->currentIndex(), 0);
@@ -516,7 +211,7 @@ TEST_F(TableWindowTest, ChoosingClayInARowsListReplacesOnlyThatRowsSubTable) {
 
 TEST_F(TableWindowTest, ChangingASoilTypeClosesTheWindowOfTheDiscardedSubTable) {
   TTableForm* form = showD();
-  TGridTable* sand = d.Cells(kLayerData, 0).AsTable();
+  TGridTable* sand = d.Cells(kLayerDataColumn, 0).AsTable();
   QTest::mouseClick(layerButtonAt(form, 0), Qt::LeftButton);
   ASSERT_TRUE(TTableForm::HasWindow(*sand));
   ASSERT_EQ(area->subWindowList().size(), 2);
@@ -526,7 +221,7 @@ TEST_F(TableWindowTest, ChangingASoilTypeClosesTheWindowOfTheDiscardedSubTable) 
 
   EXPECT_EQ(area->subWindowList().size(), 1);
   EXPECT_TRUE(TTableForm::HasWindow(d));
-  EXPECT_FALSE(TTableForm::HasWindow(*d.Cells(kLayerData, 0).AsTable()));
+  EXPECT_FALSE(TTableForm::HasWindow(*d.Cells(kLayerDataColumn, 0).AsTable()));
 }
 
 TEST_F(TableWindowTest, RowButtonsFollowTheRowLimits) {
@@ -557,22 +252,22 @@ TEST_F(TableWindowTest, RowButtonsFollowTheRowLimits) {
 TEST_F(TableWindowTest, InsertRowPutsANewLayerBeforeTheCurrentOne) {
   TTableForm* form = showD();
   addRows(form, 1);
-  d.Cells(kBottomDepth, 0).SetFloat(10);
-  d.Cells(kBottomDepth, 1).SetFloat(20);
+  d.Cells(kDepthColumn, 0).SetFloat(10);
+  d.Cells(kDepthColumn, 1).SetFloat(20);
   d.SetChanged(false);
-  clickCell(form, 1, kBottomDepth);
+  clickCell(form, 1, kDepthColumn);
 
   QTest::mouseClick(rowButton(form, "BtnIns"), Qt::LeftButton);
 
   ASSERT_EQ(d.RowCount(), 3);
   const Extended depths[] = {10, 0, 20};
   for (int row = 0; row < 3; ++row) {
-    EXPECT_EQ(d.Cells(kBottomDepth, row).AsFloat(), depths[row]) << "row " << row;
-    EXPECT_EQ(d.Cells(kLayerData, row).AsTable()->RowIndex(), row + 1);
+    EXPECT_EQ(d.Cells(kDepthColumn, row).AsFloat(), depths[row]) << "row " << row;
+    EXPECT_EQ(d.Cells(kLayerDataColumn, row).AsTable()->RowIndex(), row + 1);
     EXPECT_EQ(layerButtonAt(form, row)->text(), QString("%1: Sand Layer Data").arg(row + 1));
   }
   EXPECT_EQ(gridOf(form)->model()->headerData(2, Qt::Vertical).toString(), "3");
-  EXPECT_EQ(current(form), cell(form, 1, kBottomDepth));
+  EXPECT_EQ(current(form), cell(form, 1, kDepthColumn));
   EXPECT_TRUE(d.Changed());
 }
 
@@ -580,18 +275,18 @@ TEST_F(TableWindowTest, DeleteRowRemovesTheCurrentLayerAndRenumbersTheWindowsBel
   TTableForm* form = showD();
   addRows(form, 2);
   for (int row = 0; row < 3; ++row) {
-    d.Cells(kBottomDepth, row).SetFloat(10 * (row + 1));
+    d.Cells(kDepthColumn, row).SetFloat(10 * (row + 1));
   }
-  TGridTable* third = d.Cells(kLayerData, 2).AsTable();
+  TGridTable* third = d.Cells(kLayerDataColumn, 2).AsTable();
   QTest::mouseClick(layerButtonAt(form, 2), Qt::LeftButton);
   ASSERT_EQ(frameOf(TTableForm::WindowOf(*third))->windowTitle(), "Sand Layer Data  3");
-  clickCell(form, 1, kBottomDepth);
+  clickCell(form, 1, kDepthColumn);
 
   QTest::mouseClick(rowButton(form, "BtnDel"), Qt::LeftButton);
 
   ASSERT_EQ(d.RowCount(), 2);
-  EXPECT_EQ(d.Cells(kBottomDepth, 0).AsFloat(), 10.0L);
-  EXPECT_EQ(d.Cells(kBottomDepth, 1).AsFloat(), 30.0L);
+  EXPECT_EQ(d.Cells(kDepthColumn, 0).AsFloat(), 10.0L);
+  EXPECT_EQ(d.Cells(kDepthColumn, 1).AsFloat(), 30.0L);
   EXPECT_EQ(frameOf(TTableForm::WindowOf(*third))->windowTitle(), "Sand Layer Data  2");
 }
 
@@ -615,7 +310,7 @@ TEST_F(TableWindowTest, TheGridShowsWholeColumnsAndNothingIsClipped) {
   TTableForm* form = showD();
   QTableView* grid = gridOf(form);
   int columns = 0;
-  for (int column = 0; column < kColumnsOfD; ++column) {
+  for (int column = 0; column < kSoilLayerColumnCount; ++column) {
     columns += grid->columnWidth(column);
     // Every header line fits its column.
     const QStringList lines =
@@ -632,10 +327,10 @@ TEST_F(TableWindowTest, TheGridShowsWholeColumnsAndNothingIsClipped) {
             grid->fontMetrics().horizontalAdvance(QString::fromStdString(d.TopLeft) + "  "));
   // The longest soil type and the longest sub-table caption fit their cells.
   QTest::keyClick(listAt(form, 0), Qt::Key_End);
-  ASSERT_EQ(d.Cells(kSoilType, 0).AsInteger(), 9);
-  d.Cells(kSoilType, 0).SetInteger(4);
+  ASSERT_EQ(d.Cells(kTypeColumn, 0).AsInteger(), 9);
+  d.Cells(kTypeColumn, 0).SetInteger(4);
   EXPECT_GE(listAt(form, 0)->width(), listAt(form, 0)->sizeHint().width());
-  d.Cells(kSoilType, 0).SetInteger(5);
+  d.Cells(kTypeColumn, 0).SetInteger(5);
   EXPECT_EQ(layerButtonAt(form, 0)->text(), "1: Decomposed Geo. Layer Data");
   EXPECT_GE(layerButtonAt(form, 0)->width(), layerButtonAt(form, 0)->sizeHint().width());
   const QPushButton* remove = rowButton(form, "BtnDel");
@@ -645,7 +340,7 @@ TEST_F(TableWindowTest, TheGridShowsWholeColumnsAndNothingIsClipped) {
 }
 
 TEST_F(TableWindowTest, ATemplateSubTableShowsNoRowButtonsAndItsComments) {
-  TGridTable& sand = *d.Cells(kLayerData, 0).AsTable();
+  TGridTable& sand = *d.Cells(kLayerDataColumn, 0).AsTable();
   sand.Comments = "Blow counts are optional.\rLeave Beta as zero to use Ko.";
   TTableForm* form = TTableForm::ShowWindow(sand, area, dialogs);
   QApplication::processEvents();
@@ -671,7 +366,7 @@ TEST_F(TableWindowTest, TheSubTableWindowOfRowThreeCarriesTheRowNumber) {
   EXPECT_EQ(button->text(), "3: Sand Layer Data");
 
   QTest::mouseClick(button, Qt::LeftButton);
-  TGridTable& sand = *d.Cells(kLayerData, 2).AsTable();
+  TGridTable& sand = *d.Cells(kLayerDataColumn, 2).AsTable();
   TTableForm* sandForm = TTableForm::WindowOf(sand);
   ASSERT_NE(sandForm, nullptr);
   EXPECT_EQ(sandForm->windowTitle(), "Sand Layer Data  3");
@@ -701,7 +396,7 @@ TEST_F(TableWindowTest, ShowingTwiceGivesTheSameWindowAndCloseWindowEndsIt) {
   TTableForm* again = showD();
   ASSERT_NE(again, nullptr);
   typeAndEnter(again, "5");
-  EXPECT_EQ(d.Cells(kBottomDepth, 0).AsFloat(), 5.0L);
+  EXPECT_EQ(d.Cells(kDepthColumn, 0).AsFloat(), 5.0L);
 }
 
 TEST_F(TableWindowTest, OpeningAndLookingDoNotMarkTheTableChanged) {
@@ -713,13 +408,13 @@ TEST_F(TableWindowTest, OpeningAndLookingDoNotMarkTheTableChanged) {
 
 TEST_F(TableWindowTest, SwitchingUnitsRelabelsTheHeadersOfTheOpenWindow) {
   TTableForm* form = showD();
-  d.Cells(kBottomDepth, 0).SetFloat(10);
+  d.Cells(kDepthColumn, 0).SetFloat(10);
   d.SetUnits(kSiUnits);
   // 10 ft = 10 / 3.280839895 m = 3.048 m.
-  EXPECT_EQ(gridOf(form)->model()->headerData(kBottomDepth, Qt::Horizontal).toString(),
+  EXPECT_EQ(gridOf(form)->model()->headerData(kDepthColumn, Qt::Horizontal).toString(),
             "Depth at Bottom \nof each Layer (m)  ");
-  EXPECT_EQ(cell(form, 0, kBottomDepth).data().toString(), "3.048");
-  EXPECT_EQ(current(form), cell(form, 0, kBottomDepth));
+  EXPECT_EQ(cell(form, 0, kDepthColumn).data().toString(), "3.048");
+  EXPECT_EQ(current(form), cell(form, 0, kDepthColumn));
   EXPECT_NE(editorOf(form), nullptr);
 }
 
@@ -735,12 +430,12 @@ TEST_F(TableWindowTest, WithoutAnMdiAreaTheWindowStandsAloneAndSoDoItsSubTables)
   EXPECT_EQ(window->size(), form->sizeHint());
 
   QTest::mouseClick(layerButtonAt(form, 0), Qt::LeftButton);
-  TTableForm* sand = TTableForm::WindowOf(*d.Cells(kLayerData, 0).AsTable());
+  TTableForm* sand = TTableForm::WindowOf(*d.Cells(kLayerDataColumn, 0).AsTable());
   ASSERT_NE(sand, nullptr);
   EXPECT_FALSE(sand->window()->isModal());
   EXPECT_NE(sand->window(), window);
 
-  TTableForm::CloseWindow(*d.Cells(kLayerData, 0).AsTable());
+  TTableForm::CloseWindow(*d.Cells(kLayerDataColumn, 0).AsTable());
   TTableForm::CloseWindow(d);
   EXPECT_FALSE(TTableForm::HasWindow(d));
   EXPECT_FALSE(d.WindowOpen());
@@ -755,7 +450,7 @@ TEST_F(TableWindowTest, ATableWithoutVisibleColumnsGetsNoWindow) {
 TEST_F(TableWindowTest, LeavingForAnotherWindowWithAnInvalidEntryBringsTheTableBack) {
   TTableForm* form = showD();
   QTest::mouseClick(layerButtonAt(form, 0), Qt::LeftButton);
-  QMdiSubWindow* sandFrame = frameOf(TTableForm::WindowOf(*d.Cells(kLayerData, 0).AsTable()));
+  QMdiSubWindow* sandFrame = frameOf(TTableForm::WindowOf(*d.Cells(kLayerDataColumn, 0).AsTable()));
   area->setActiveSubWindow(frameOf(form));
   QApplication::processEvents();
   QLineEdit* editor = editorOf(form);
@@ -790,12 +485,12 @@ TEST_F(TableWindowTest, TabLeavesTheGridForTheRowsNearestListOrButton) {
   editor->selectAll();
   QTest::keyClicks(editor, "8");
   QTest::keyClick(editor, Qt::Key_Tab);
-  EXPECT_EQ(d.Cells(kBottomDepth, 0).AsFloat(), 8.0L);
+  EXPECT_EQ(d.Cells(kDepthColumn, 0).AsFloat(), 8.0L);
   EXPECT_EQ(QApplication::focusWidget(), layerButtonAt(form, 0));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), rowButton(form, "BtnAdd"));
 
-  clickCell(form, 0, kBottomDepth);
+  clickCell(form, 0, kDepthColumn);
   QTest::keyClick(editorOf(form), Qt::Key_Backtab);
   EXPECT_EQ(QApplication::focusWidget(), listAt(form, 0));
 }
@@ -813,7 +508,8 @@ TEST_F(TableWindowTest, DraggingTheRightBorderNarrowShowsFewerWholeColumnsButKee
   EXPECT_EQ(frame->x(), before.x());
   EXPECT_TRUE(grid->horizontalScrollBar()->isVisible());
   int shown = 0;
-  for (int column = 0; column < kColumnsOfD && shown < grid->viewport()->width(); ++column) {
+  for (int column = 0; column < kSoilLayerColumnCount && shown < grid->viewport()->width();
+       ++column) {
     shown += grid->columnWidth(column);
   }
   EXPECT_EQ(grid->viewport()->width(), shown);
@@ -835,7 +531,7 @@ TEST_F(TableWindowTest, ASubTableOpenedFromAModalWindowIsModal) {
     ASSERT_NE(form, nullptr);
     dWasModal = form->window()->isModal();
     QTimer::singleShot(0, [&] {
-      TGridTable& sand = *d.Cells(kLayerData, 0).AsTable();
+      TGridTable& sand = *d.Cells(kLayerDataColumn, 0).AsTable();
       TTableForm* sandForm = TTableForm::WindowOf(sand);
       if (sandForm != nullptr) {
         sandWasModal = sandForm->window()->isModal();

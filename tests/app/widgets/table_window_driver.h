@@ -11,13 +11,10 @@
 #include <QTableView>
 #include <QTest>
 
+#include "core/soil_layer_columns.h"
 #include "widgets/table_form.h"
 
 namespace bormek::ui_testing {
-
-// The columns of D that hold the soil type's list and the layer button.
-inline constexpr int kSoilTypeColumn = 0;
-inline constexpr int kLayerDataColumn = 2;
 
 inline QMdiSubWindow* frameOf(TTableForm* form) {
   return qobject_cast<QMdiSubWindow*>(form->parentWidget());
@@ -36,7 +33,7 @@ inline QLineEdit* editorOf(TTableForm* form) {
   return qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
 }
 inline QComboBox* listAt(TTableForm* form, int row) {
-  return qobject_cast<QComboBox*>(gridOf(form)->indexWidget(cell(form, row, kSoilTypeColumn)));
+  return qobject_cast<QComboBox*>(gridOf(form)->indexWidget(cell(form, row, kTypeColumn)));
 }
 inline QPushButton* layerButtonAt(TTableForm* form, int row) {
   return qobject_cast<QPushButton*>(gridOf(form)->indexWidget(cell(form, row, kLayerDataColumn)));

@@ -1,13 +1,8 @@
-// The widget tests run on the offscreen platform in one QApplication.
-#include <gtest/gtest.h>
-
+// The widget tests run in one QApplication.
 #include <QApplication>
 
+#include "app/support/offscreen_main.h"
+
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication application(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  return bormek::app_testing::RunOffscreen<QApplication>(argc, argv);
 }

@@ -1,4 +1,4 @@
-#include "widgets/grid_table_model.h"
+#include "core/grid_table_model.h"
 
 #include <QFontMetrics>
 #include <algorithm>
