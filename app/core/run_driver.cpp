@@ -1,20 +1,15 @@
 #include "core/run_driver.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <cstdint>
-#include <memory>
 
 #include "core/dialogs.h"
 #include "core/program_data.h"
-#include "runner/dynamic_library.h"
-#include "runner/run_control_file.h"
+#include "runner/project_run.h"
+#include "runner/run_status.h"
 
 namespace {
-
-constexpr std::int32_t kRunRequestCode = 13;
-constexpr const char* kEntrySymbol = "_IBORMEK";
-using EngineEntry = std::int32_t (*)(std::int32_t);
 
 const QString kInitFailed = QStringLiteral("Attempt to initialize DLL failed");
 const QString kCompleted = QStringLiteral(
@@ -23,6 +18,14 @@ const QString kCompleted = QStringLiteral(
 const QString kCompletedWithErrors = QStringLiteral(
     "Computations are completed, but there may be errors.\nPlease, check output "
     "file for results or error messages.");
+
+// What the user is told of a run that did not reach the engine.
+QString faultMessage(const ProjectRun& run) {
+  if (run.stage == RunStage::kLibraryUnusable) {
+    return kInitFailed;
+  }
+  return QString::fromStdString(run.fault);
+}
 
 }  // namespace
 
@@ -37,33 +40,18 @@ RunOutcome TRunDriver::CompRunClick(TProgramData& project, const QString& librar
   if (!saveProject_() || project.FileName == kNewProjectFileName) {
     return outcome;
   }
-  const QString projectPath = QString::fromStdString(project.FileName);
-  const QString folder = QFileInfo(projectPath).absolutePath();
-  QDir::setCurrent(folder);
-  writeRunControlFile(folder.toStdString(),
-                      QFileInfo(projectPath).absoluteFilePath().toStdString());
-
-  // The binding lives only for this call: it is released on every path, so
-  // a later run binds the library afresh.
-  TDynamicLibrary library;
-  EngineEntry entry = nullptr;
-  try {
-    library.SetLibraryName(libraryPath.toStdString());
-    library.Open();
-    entry = reinterpret_cast<EngineEntry>(library.ProcAddress(kEntrySymbol));
-  } catch (const EDLLError&) {
-    entry = nullptr;
-  }
-  if (entry == nullptr) {
-    dialogs_.Information(kInitFailed);
+  const QFileInfo projectFile(QFile::decodeName(QByteArray::fromStdString(project.FileName)));
+  const QString projectPath = projectFile.absoluteFilePath();
+  // The program keeps working in the project's folder after the run.
+  QDir::setCurrent(projectFile.absolutePath());
+  const ProjectRun run = runProject(QFile::encodeName(libraryPath).toStdString(),
+                                    QFile::encodeName(projectPath).toStdString(), busy_);
+  if (run.stage != RunStage::kEngineCalled) {
+    dialogs_.Information(faultMessage(run));
     return outcome;
   }
-  busy_(true);
-  outcome.status = entry(kRunRequestCode);
-  busy_(false);
   outcome.ran = true;
-  library.Close();
-  QDir(folder).remove(QString::fromLatin1(kRunControlFileName));
-  dialogs_.Information(outcome.status == 0 ? kCompleted : kCompletedWithErrors);
+  outcome.status = run.status;
+  dialogs_.Information(outcome.status == kRunCompleted ? kCompleted : kCompletedWithErrors);
   return outcome;
 }

@@ -1,7 +1,8 @@
-// The run command: saves the project, writes names.dat into its folder,
-// binds the engine library by file name, calls its entry once with 13,
-// reports completion and unbinds the library on every path. The user's
-// locale is never touched.
+// The run command of the desktop program: saves the project, runs the
+// engine library on it through the runner (runner/project_run.h), with the
+// busy cursor around the engine call, and reports through the dialogs. The
+// project's folder stays the current folder afterwards. The user's locale
+// is never touched.
 #pragma once
 
 #include <QString>

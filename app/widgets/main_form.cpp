@@ -24,6 +24,7 @@
 #include "core/run_driver.h"
 #include "core/soil_layer_columns.h"
 #include "core/soil_layer_tables.h"
+#include "runner/engine_library.h"
 #include "runner/run_control_file.h"
 #include "widgets/about_box.h"
 #include "widgets/data_form.h"
@@ -42,11 +43,6 @@ const QStringList kOpenFilters = {QStringLiteral("Bormek 2012 (*.bkd)"),
 constexpr int kLegacyFilterIndex = 1;
 const QStringList kSaveFilters = {QStringLiteral("Bormek 7.0 (*.bkd)"),
                                   QStringLiteral("All File (*)")};
-#ifdef _WIN32
-constexpr const char* kLibraryFileName = "Bormek2012_DLL.dll";
-#else
-constexpr const char* kLibraryFileName = "Bormek2012_DLL.so";
-#endif
 
 // Comment texts of the table windows: "\r" breaks the line, U+00B7 is the
 // bullet.
@@ -441,7 +437,7 @@ void TMainForm::CompRunClick() {
         }
       });
   driver.CompRunClick(*project_, QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                                     QLatin1String(kLibraryFileName));
+                                     QLatin1String(kEngineLibraryFileName));
   // The plot results of the run are read by the plot model, which the
   // window does not have yet.
   setResultsLoaded(false);

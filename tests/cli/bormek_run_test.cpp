@@ -73,6 +73,29 @@ TEST(BormekRun, RunsEachProjectAndReportsTheFirstNonZeroStatus) {
   EXPECT_TRUE(contains(mixed.output, "absent.bkd: input file missing, unreadable or malformed"));
 }
 
+TEST(BormekRun, ANamesDatThatCannotBeWrittenIsReportedAndTheNextProjectStillRuns) {
+  testing::TestFolder blocked;
+  testing::TestFolder open;
+  const std::string project = testing::readText(testing::fixturePath("all_types_si_asd.bkd"));
+  blocked.write("pier.bkd", project);
+  open.write("pier.bkd", project);
+  std::filesystem::create_directories(blocked.path() / "names.dat" / "inside");
+
+  const Outcome outcome = runner(blocked.file("pier.bkd") + " " + open.file("pier.bkd"));
+
+  EXPECT_EQ(outcome.exitCode, 6) << outcome.output;
+  EXPECT_TRUE(contains(outcome.output,
+                       "bormek-run: names.dat cannot be written in " + blocked.path().string()))
+      << outcome.output;
+  EXPECT_TRUE(contains(outcome.output,
+                       blocked.file("pier.bkd") + ": names.dat missing or incomplete (status 6)"))
+      << outcome.output;
+  EXPECT_TRUE(contains(outcome.output, open.file("pier.bkd") + ": run completed (status 0)"))
+      << outcome.output;
+  EXPECT_FALSE(blocked.exists("pier.bko"));
+  EXPECT_TRUE(open.exists("pier.bko"));
+}
+
 TEST(BormekRun, VerboseCopiesProgressLinesToTheConsole) {
   testing::TestFolder folder;
   folder.write("pier.bkd", testing::readText(testing::fixturePath("all_types_si_asd.bkd")));

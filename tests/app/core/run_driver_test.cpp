@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -95,26 +96,47 @@ TEST(RunDriver, CancellingSaveAsEndsQuietly) {
   EXPECT_EQ(f.busyCalls, 0);
 }
 
-TEST(RunDriver, AnAbsentLibraryIsReportedAndNamesDatStays) {
+TEST(RunDriver, ARunThatCannotReachTheEngineIsReportedAndLeavesNoNamesDat) {
+  struct Case {
+    const char* what;
+    bool namesDatIsAFolder;
+    bool libraryExists;
+    QString message;  // with the folder's path where it names it
+  };
   TestFolder folder;
-  const QString previous = QDir::currentPath();
-  Fixture f;
-  makeRunnable(f.project);
-  f.project.FileName = folder.file("run.bkd");
-  TRunDriver driver(
-      f.dialogs,
-      [&] {
-        f.project.Save();
-        return true;
-      },
-      [&](bool) { ++f.busyCalls; });
-  const RunOutcome outcome =
-      driver.CompRunClick(f.project, QString::fromStdString(folder.file("missing.so")));
-  QDir::setCurrent(previous);
-  EXPECT_FALSE(outcome.ran);
-  EXPECT_EQ(f.dialogs.messages, std::vector<QString>{"Attempt to initialize DLL failed"});
-  EXPECT_TRUE(folder.exists("names.dat"));
-  EXPECT_EQ(f.busyCalls, 0);
+  const QString folderPath = QString::fromStdString(folder.path().string());
+  const Case cases[] = {
+      {"library absent", false, false, "Attempt to initialize DLL failed"},
+      {"names.dat unwritable", true, true, "names.dat cannot be written in " + folderPath},
+  };
+  for (const Case& c : cases) {
+    const QString previous = QDir::currentPath();
+    std::filesystem::remove_all(folder.path() / "names.dat");
+    if (c.namesDatIsAFolder) {
+      std::filesystem::create_directories(folder.path() / "names.dat" / "inside");
+    }
+    Fixture f;
+    makeRunnable(f.project);
+    f.project.FileName = folder.file("run.bkd");
+    TRunDriver driver(
+        f.dialogs,
+        [&] {
+          f.project.Save();
+          return true;
+        },
+        [&](bool) { ++f.busyCalls; });
+    const QString library =
+        c.libraryExists ? libraryPath() : QString::fromStdString(folder.file("missing.so"));
+    const RunOutcome outcome = driver.CompRunClick(f.project, library);
+    // The desktop keeps the project's folder as its current one.
+    EXPECT_EQ(QDir::currentPath(), folderPath) << c.what;
+    QDir::setCurrent(previous);
+    EXPECT_FALSE(outcome.ran) << c.what;
+    EXPECT_EQ(f.dialogs.messages, std::vector<QString>{c.message}) << c.what;
+    EXPECT_FALSE(std::filesystem::is_regular_file(folder.path() / "names.dat")) << c.what;
+    EXPECT_FALSE(folder.exists("run.bko")) << c.what;
+    EXPECT_EQ(f.busyCalls, 0) << c.what;
+  }
 }
 
 TEST(RunDriver, ANonZeroStatusWarnsOfErrors) {
