@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -19,8 +18,9 @@
 
 #include "core/dialogs.h"
 #include "core/display_name.h"
+#include "core/file_commands.h"
+#include "core/path_text.h"
 #include "core/program_data.h"
-#include "core/project_file.h"
 #include "core/run_driver.h"
 #include "core/soil_layer_columns.h"
 #include "core/soil_layer_tables.h"
@@ -34,15 +34,7 @@
 namespace {
 
 const QString kCaptionPrefix = QStringLiteral("Bormek 2012.7.8 - ");
-const QString kSaveQuestion = QStringLiteral("Do you want to save any changes?");
 const QString kEditorFailure = QStringLiteral("An error occurred in running the Word Processor");
-const QStringList kOpenFilters = {QStringLiteral("Bormek 2012 (*.bkd)"),
-                                  QStringLiteral("Bormek 6.0 (*.bkd)"),
-                                  QStringLiteral("All Files (*)")};
-// The filter of the open dialog that reads the legacy layout.
-constexpr int kLegacyFilterIndex = 1;
-const QStringList kSaveFilters = {QStringLiteral("Bormek 7.0 (*.bkd)"),
-                                  QStringLiteral("All File (*)")};
 
 // Comment texts of the table windows: "\r" breaks the line, U+00B7 is the
 // bullet.
@@ -93,16 +85,6 @@ constexpr RadioItem kRadioItems[] = {
 // The plots that need more than one load-settlement curve.
 constexpr const char* kSettlementBoundPlots[] = {"pltUpper", "pltLower", "pltCombinedSettle"};
 
-// Paths are held as std::string in the project, in the file system's
-// encoding.
-std::string toStdPath(const QString& path) {
-  return QFile::encodeName(path).toStdString();
-}
-
-QString fromStdPath(const std::string& path) {
-  return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
 // A menu text shows "&" only when doubled.
 QString menuText(QString text) {
   return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -139,9 +121,11 @@ TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* p
   tables_->Component("tblDataClay")->Comments = kClayComments;
   project_ = std::make_unique<TProgramData>(*tables_);
   dataWindows_ = new TDataWindows(mdiArea_, *project_, settings_, dialogs_);
+  files_ = std::make_unique<TFileCommands>(*project_, settings_, dialogs_,
+                                           static_cast<TProjectView&>(*this));
 
-  updateCaption();
-  setResultsLoaded(false);
+  ShowProjectName();
+  SetResultsLoaded(false);
   updateCommandStates();
 }
 
@@ -161,121 +145,46 @@ QMenu* TMainForm::Menu(const QString& name) const {
 // ---- file commands ----------------------------------------------------------
 
 bool TMainForm::AskSaveChanges() {
-  if (!project_->Modified()) {
-    return true;
-  }
-  switch (dialogs_.Confirm(kSaveQuestion)) {
-    case TDialogs::Answer::kCancel:
-      return false;
-    case TDialogs::Answer::kNo:
-      return true;
-    case TDialogs::Answer::kYes:
-      break;
-  }
-  return saveProject() && project_->FileName != kNewProjectFileName;
+  return files_->AskSaveChanges();
+}
+
+void TMainForm::OpenFileName(const QString& path, bool currentFormat) {
+  files_->OpenFileName(path, currentFormat);
+  updateCommandStates();
+}
+
+void TMainForm::UpdatePrevFile(const QString& path) {
+  files_->UpdatePrevFile(path);
 }
 
 void TMainForm::fileNewClick() {
-  CommitActiveChild();
-  if (AskSaveChanges()) {
-    closeAllChildren();
-    project_->Create();
-    updateCaption();
-  }
-  setResultsLoaded(false);
-  applyColumnVisibility();
+  files_->New();
   updateCommandStates();
 }
 
 void TMainForm::fileOpenClick() {
-  CommitActiveChild();
-  if (!AskSaveChanges()) {
-    return;
-  }
-  const TDialogs::FileChoice choice =
-      dialogs_.OpenFile(QStringLiteral("Open"), kOpenFilters, QString());
-  if (choice.accepted) {
-    OpenFileName(choice.path, choice.filterIndex != kLegacyFilterIndex);
-  }
-}
-
-void TMainForm::openRecentFile(int slot) {
-  const QString path = settings_.Recent.PrevFiles.at(static_cast<std::size_t>(slot));
-  if (AskSaveChanges()) {
-    OpenFileName(path);
-  }
-}
-
-void TMainForm::OpenFileName(const QString& path, bool currentFormat) {
-  loadProject(path, currentFormat);
-  UpdatePrevFile(path);
-  applyColumnVisibility();
+  files_->Open();
   updateCommandStates();
 }
 
-// Replaces the project by the file's after closing every child window (they
-// show the old tables). A reading error is shown once the caption names the
-// file; the project keeps what was read.
-void TMainForm::loadProject(const QString& path, bool currentFormat) {
-  closeAllChildren();
-  const QFileInfo file(path);
-  QDir::setCurrent(file.absolutePath());
-  const std::string error = project_->CreateFromFile(toStdPath(path), currentFormat);
-  updateCaption();
-  // The plot results are read by the plot model, which the window does not
-  // have yet: no results are loaded.
-  setResultsLoaded(false);
-  if (!error.empty()) {
-    dialogs_.Information(QString::fromStdString(error));
-  }
+void TMainForm::openRecentFile(int slot) {
+  files_->OpenRecent(slot);
+  updateCommandStates();
+}
+
+void TMainForm::dropFile(const QString& path) {
+  files_->Drop(path);
+  updateCommandStates();
 }
 
 void TMainForm::fileSaveClick() {
-  CommitActiveChild();
-  saveProject();
+  files_->Save();
   updateCommandStates();
 }
 
 void TMainForm::fileSaveAsClick() {
-  CommitActiveChild();
-  saveProjectAs();
+  files_->SaveAs();
   updateCommandStates();
-}
-
-bool TMainForm::saveProject() {
-  if (project_->FileName == kNewProjectFileName) {
-    return saveProjectAs();
-  }
-  return writeProject();
-}
-
-bool TMainForm::saveProjectAs() {
-  const TDialogs::FileChoice choice = dialogs_.SaveFile(
-      QStringLiteral("Save ") + DisplayName(projectPath()) + QStringLiteral(" As"), kSaveFilters,
-      projectPath());
-  bool saved = false;
-  if (choice.accepted) {
-    project_->FileName = toStdPath(choice.path);
-    updateCaption();
-    saved = writeProject();
-  }
-  setResultsLoaded(false);
-  return saved;
-}
-
-bool TMainForm::writeProject() {
-  try {
-    project_->Save();
-    return true;
-  } catch (const EProjectFileError& error) {
-    dialogs_.Information(QString::fromStdString(error.what()));
-    return false;
-  }
-}
-
-void TMainForm::UpdatePrevFile(const QString& path) {
-  settings_.UpdatePrevFile(path);
-  updateFileMenu();
 }
 
 void TMainForm::UpdateRegistry() {
@@ -291,42 +200,16 @@ void TMainForm::showEvent(QShowEvent* event) {
   }
   shown_ = true;
   settings_.ReadAtFirstShowing();
-  updateFileMenu();
-  startWithArguments();
-  updateCaption();
-  applyColumnVisibility();
+  ShowRecentFiles();
+  files_->StartWith(arguments_);
   updateCommandStates();
 }
 
-// The first argument names a project; without an extension it is a ".bkd"
-// file. A file that does not exist gives a new project, without a message.
-void TMainForm::startWithArguments() {
-  if (!arguments_.isEmpty()) {
-    QString path = arguments_.front();
-    if (!QFileInfo(path).fileName().contains(QLatin1Char('.'))) {
-      path += QLatin1Char('.') + QLatin1String(kProjectExtension);
-    }
-    const QFileInfo file(path);
-    if (file.isFile()) {
-      const std::string error = project_->CreateFromFile(toStdPath(file.absoluteFilePath()), true);
-      setResultsLoaded(false);
-      if (!error.empty()) {
-        dialogs_.Information(QString::fromStdString(error));
-      }
-      return;
-    }
-  }
-  project_->Create();
-}
-
 void TMainForm::closeEvent(QCloseEvent* event) {
-  CommitActiveChild();
-  if (!AskSaveChanges()) {
+  if (!files_->Close()) {
     event->ignore();
     return;
   }
-  UpdateRegistry();
-  closeAllChildren();
   event->accept();
 }
 
@@ -346,35 +229,30 @@ void TMainForm::dropEvent(QDropEvent* event) {
   dropFile(urls.front().toLocalFile());
 }
 
-// A dropped file is read in the current layout; it does not enter the
-// recent list and leaves the column visibility as it is.
-void TMainForm::dropFile(const QString& path) {
-  CommitActiveChild();
-  if (AskSaveChanges()) {
-    loadProject(path, true);
-    updateCommandStates();
-  }
-}
-
-void TMainForm::CommitActiveChild() {
+bool TMainForm::CommitActiveChild() {
   QMdiSubWindow* child = mdiArea_->currentSubWindow();
   if (child == nullptr) {
     const QList<QMdiSubWindow*> children = mdiArea_->subWindowList(QMdiArea::StackingOrder);
     if (children.isEmpty()) {
-      return;
+      return true;
     }
     child = children.back();
   }
   if (auto* table = qobject_cast<TTableForm*>(child->widget())) {
-    table->FormDeactivate();
-  } else if (auto* form = qobject_cast<TDataForm*>(child->widget())) {
-    form->FormDeactivate();
+    return table->FormDeactivate();
   }
+  if (auto* form = qobject_cast<TDataForm*>(child->widget())) {
+    if (!form->FormDeactivate()) {
+      form->FocusRefusedField();
+      return false;
+    }
+  }
+  return true;
 }
 
 // The project is being replaced or the program ends: the data windows close
 // without storing, the table windows after storing a valid pending entry.
-void TMainForm::closeAllChildren() {
+void TMainForm::CloseAllChildren() {
   dataWindows_->CloseAll();
   mdiArea_->closeAllSubWindows();
 }
@@ -392,7 +270,7 @@ void TMainForm::setDesignMethod(int method) {
     project_->DesignMethod = method;
     project_->SetModified(true);
   }
-  applyColumnVisibility();
+  ApplyColumnVisibility();
   tables_->D().Comments = method == kLrfdMethod ? kLrfdComments : kAsdComments;
   updateCommandStates();
 }
@@ -413,7 +291,7 @@ void TMainForm::setDesignControl(int control) {
 
 // The LRFD resistance factors are columns of D shown only under LRFD; an
 // open table window of D is closed so that it is rebuilt with them.
-void TMainForm::applyColumnVisibility() {
+void TMainForm::ApplyColumnVisibility() {
   TGridTable& d = tables_->D();
   const bool lrfd = project_->DesignMethod == kLrfdMethod;
   d.Columns(kLrfdSideColumn).Visible = lrfd;
@@ -426,9 +304,11 @@ void TMainForm::showSoilLayerTable() {
 }
 
 void TMainForm::CompRunClick() {
-  CommitActiveChild();
+  if (!CommitActiveChild()) {
+    return;
+  }
   TRunDriver driver(
-      dialogs_, [this] { return saveProject(); },
+      dialogs_, [this] { return files_->SaveProject(); },
       [](bool busy) {
         if (busy) {
           QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -440,7 +320,7 @@ void TMainForm::CompRunClick() {
                                      QLatin1String(kEngineLibraryFileName));
   // The plot results of the run are read by the plot model, which the
   // window does not have yet.
-  setResultsLoaded(false);
+  SetResultsLoaded(false);
   updateCommandStates();
 }
 
@@ -481,17 +361,17 @@ void TMainForm::showAboutBox() {
 
 // ---- state shown by the window ---------------------------------------------------
 
-void TMainForm::setResultsLoaded(bool loaded) {
+void TMainForm::SetResultsLoaded(bool loaded) {
   resultsLoaded_ = loaded;
   Action(QStringLiteral("CombinedPlotButton"))->setEnabled(loaded);
   Action(QStringLiteral("LoadSettlementButton"))->setEnabled(loaded);
 }
 
-void TMainForm::updateCaption() {
+void TMainForm::ShowProjectName() {
   setWindowTitle(kCaptionPrefix + DisplayName(projectPath()));
 }
 
-void TMainForm::updateFileMenu() {
+void TMainForm::ShowRecentFiles() {
   const TRecentFiles& recent = settings_.Recent;
   const QString folder = QDir::currentPath();
   for (int slot = 0; slot < kPrevFileSlots; ++slot) {

@@ -1,10 +1,11 @@
 // The application's main window: an MDI frame (QMdiArea) that owns the
 // menus, the toolbar, the one project (TProgramData) and the soil-layer
-// tables (D and its templates). It runs the file commands (New, Open, Save,
-// Save As, recent files, a dropped file, the file named on the command
-// line), keeps the settings (editor and recent files), switches units,
-// design method and computation method, starts the external editor and the
-// engine run, and serves the Window and Help menus.
+// tables (D and its templates). It forwards the file commands (New, Open,
+// Save, Save As, recent files, a dropped file, the file named on the
+// command line, closing) to TFileCommands and shows what they change, keeps
+// the settings (editor and recent files), switches units, design method and
+// computation method, starts the external editor and the engine run, and
+// serves the Window and Help menus.
 //
 // Every question and message goes through the TDialogs given to the
 // constructor, which must outlive the window.
@@ -35,15 +36,17 @@
 #include <memory>
 
 #include "core/app_settings.h"
+#include "core/project_view.h"
 
 class QMdiArea;
 class QToolBar;
 class TDataWindows;
 class TDialogs;
+class TFileCommands;
 class TProgramData;
 struct SoilLayerTables;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, private TProjectView {
   Q_OBJECT
 
  public:
@@ -64,29 +67,23 @@ class TMainForm : public QMainWindow {
   // WordProcessor and the recent-file list (PrevFiles, PrevFileCount).
   const TAppSettings& Settings() const { return settings_; }
 
-  // True when the caller may go on: the project is not modified, the user
-  // answered No, or answered Yes and the project was saved under a name of
-  // its own. Cancel, or a Save As cancelled or failed, gives false.
+  // The file commands' own (file_commands.h).
   bool AskSaveChanges();
-  // Loads the project at `path` (the current file layout, or the legacy
-  // one when `currentFormat` is false) after closing every child window,
-  // makes its folder the current folder, puts it first in the recent list
-  // and applies the design method's column visibility. A reading error is
-  // shown; the project keeps what was read.
   void OpenFileName(const QString& path, bool currentFormat = true);
-  // Puts `path` first in the recent list; the settings are written when
-  // the list changed.
   void UpdatePrevFile(const QString& path);
   // Writes the editor and the recent list to the settings.
   void UpdateRegistry();
-  // Makes the active child window store its pending edits into the project.
-  void CommitActiveChild();
+  // Makes the active child window store its pending edits into the project;
+  // false when it refuses an entry (its message shown, the focus back in
+  // the field).
+  bool CommitActiveChild() override;
   // The data windows (title, shaft properties, ..., control options).
   TDataWindows& DataWindows() { return *dataWindows_; }
 
  public slots:
-  // Run Analysis: saves the project (Save As for a new one), runs the
-  // engine library beside the program and reports through the dialogs.
+  // Run Analysis: commits the active child window (a refused entry cancels
+  // the run), saves the project (Save As for a new one), runs the engine
+  // library beside the program and reports through the dialogs.
   void CompRunClick();
 
  protected:
@@ -111,27 +108,24 @@ class TMainForm : public QMainWindow {
   void fileSaveClick();
   void fileSaveAsClick();
   void openRecentFile(int slot);
-  bool saveProject();
-  bool saveProjectAs();
-  bool writeProject();
-  void startWithArguments();
   void dropFile(const QString& path);
-  void loadProject(const QString& path, bool currentFormat);
+
+  // TProjectView
+  void CloseAllChildren() override;
+  void ShowProjectName() override;
+  void SetResultsLoaded(bool loaded) override;
+  void ApplyColumnVisibility() override;
+  void ShowRecentFiles() override;
 
   void setUnits(int system);
   void setDesignMethod(int method);
   void setDesignControl(int control);
-  void applyColumnVisibility();
   void showSoilLayerTable();
-  void closeAllChildren();
   void openInEditor(const QString& path);
   void openHelpDocument(const QString& fileName);
   void showAboutBox();
   void showChild(int index);
 
-  void setResultsLoaded(bool loaded);
-  void updateCaption();
-  void updateFileMenu();
   void updateCommandStates();
   void updateWindowMenu();
   QString projectPath() const;
@@ -142,6 +136,7 @@ class TMainForm : public QMainWindow {
   std::unique_ptr<SoilLayerTables> tables_;
   std::unique_ptr<TProgramData> project_;
   TAppSettings settings_;
+  std::unique_ptr<TFileCommands> files_;
   TDataWindows* dataWindows_ = nullptr;
   bool resultsLoaded_ = false;
   bool shown_ = false;

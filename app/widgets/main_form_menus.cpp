@@ -82,7 +82,7 @@ void TMainForm::createFileMenu() {
   connect(item, &QAction::triggered, this, &QWidget::close);
   connect(menu, &QMenu::aboutToShow, this, [this] {
     CommitActiveChild();
-    updateFileMenu();
+    ShowRecentFiles();
   });
 }
 

@@ -319,8 +319,15 @@ TEST_F(DataWindowsTest, OneWindowOfEachKindAndNewClosesThemAll) {
   EXPECT_EQ(windows().Window(Kind::kShaftLength), nullptr);
   EXPECT_NE(windows().Window(Kind::kDesignLoad), nullptr);
 
-  // New closes every window, even one holding a refused entry.
-  typeOver(control(water, "DataEdit1"), "x");
+  // New goes no further while the active window refuses its entry; once
+  // the entry is accepted it closes every window.
+  TDataEdit* depth = control(water, "DataEdit1");
+  typeOver(depth, "x");
+  form->Action("FileNewItem")->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(form->mdiArea()->subWindowList().size(), 3);
+  EXPECT_TRUE(dialogs_.Questions().isEmpty());
+  typeOver(depth, "7");
   dialogs_.QueueAnswer(TDialogs::Answer::kNo);
   form->Action("FileNewItem")->trigger();
   QApplication::processEvents();
