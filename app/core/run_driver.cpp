@@ -1,10 +1,10 @@
 #include "core/run_driver.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "core/dialogs.h"
+#include "core/path_text.h"
 #include "core/program_data.h"
 #include "runner/project_run.h"
 #include "runner/run_status.h"
@@ -40,12 +40,11 @@ RunOutcome TRunDriver::CompRunClick(TProgramData& project, const QString& librar
   if (!saveProject_() || project.FileName == kNewProjectFileName) {
     return outcome;
   }
-  const QFileInfo projectFile(QFile::decodeName(QByteArray::fromStdString(project.FileName)));
+  const QFileInfo projectFile(fromStdPath(project.FileName));
   const QString projectPath = projectFile.absoluteFilePath();
   // The program keeps working in the project's folder after the run.
   QDir::setCurrent(projectFile.absolutePath());
-  const ProjectRun run = runProject(QFile::encodeName(libraryPath).toStdString(),
-                                    QFile::encodeName(projectPath).toStdString(), busy_);
+  const ProjectRun run = runProject(toStdPath(libraryPath), toStdPath(projectPath), busy_);
   if (run.stage != RunStage::kEngineCalled) {
     dialogs_.Information(faultMessage(run));
     return outcome;
