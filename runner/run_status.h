@@ -1,6 +1,8 @@
 // The status of one run: the engine's result, as the engine returns it and
 // the README lists it, or the runner's own when the engine library could
-// not be used.
+// not be used. The engine's codes are named again here, apart from
+// engine/entry/run_status.h, because the programs load the engine at run
+// time and never include it.
 #pragma once
 
 #include <cstdint>

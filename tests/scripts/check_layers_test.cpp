@@ -2,38 +2,19 @@
 // accepted or refused by the layer it sits in.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "support/command_outcome.h"
 #include "support/test_folder.h"
 
 namespace {
 
 using bormek::testing::TestFolder;
 
-struct Check {
-  int exitCode;
-  std::string output;
-};
-
-Check checkLayers(const TestFolder& tree) {
-  const std::string command =
-      std::string(BORMEK_CHECK_LAYERS) + " '" + tree.path().string() + "' 2>&1";
-  Check check{-1, {}};
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    return check;
-  }
-  char buffer[512];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
-    check.output += buffer;
-  }
-  const int status = ::pclose(pipe);
-  check.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return check;
+bormek::testing::CommandOutcome checkLayers(const TestFolder& tree) {
+  return bormek::testing::runCommand(std::string(BORMEK_CHECK_LAYERS) + " '" +
+                                     tree.path().string() + "'");
 }
 
 TEST(CheckLayers, AcceptsIncludesWithTheLayersAndRefusesThoseAgainstThem) {
@@ -71,7 +52,7 @@ TEST(CheckLayers, AcceptsIncludesWithTheLayersAndRefusesThoseAgainstThem) {
     std::filesystem::create_directories(tree.path() / "engine" / "input");
     std::filesystem::create_directories((tree.path() / c.file).parent_path());
     tree.write(c.file, std::string("// one include\n") + c.include + "\n");
-    const Check check = checkLayers(tree);
+    const auto check = checkLayers(tree);
     EXPECT_EQ(check.exitCode, c.accepted ? 0 : 1) << c.file << ": " << c.include;
     if (!c.accepted) {
       EXPECT_NE(check.output.find(c.file), std::string::npos) << check.output;

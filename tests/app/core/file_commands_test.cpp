@@ -6,12 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "app/support/scratch_settings.h"
 #include "app/support/scripted_dialogs.h"
 #include "core/app_settings.h"
 #include "core/program_data.h"
@@ -55,9 +54,7 @@ const std::vector<std::string> kLegacyProject = {
 class FileCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(settingsFolder_.isValid());
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
+    ASSERT_TRUE(scratchSettings_.IsValid());
     previousFolder_ = QDir::currentPath();
     project.Create();
   }
@@ -78,7 +75,7 @@ class FileCommandsTest : public ::testing::Test {
     project.SetModified(true);
   }
 
-  QTemporaryDir settingsFolder_;
+  bormek::app_testing::ScratchSettings scratchSettings_;
   QString previousFolder_;
   bormek::testing::TestFolder folder;
   std::unique_ptr<SoilLayerTables> tables = CreateSoilLayerTables();
@@ -283,8 +280,8 @@ TEST_F(FileCommandsTest, ClosingWritesTheSettingsAndClosesTheChildrenUnlessCance
   dialogs.QueueAnswer(Answer::kNo);
   EXPECT_TRUE(commands.Close());
   EXPECT_EQ(view.calls, (Calls{"commit", "close children"}));
-  QSettings stored(QSettings::IniFormat, QSettings::UserScope, "Talvex", "Bormek");
-  EXPECT_EQ(stored.value(QStringLiteral("2012.7.8/Word Processor")).toString(), "/usr/bin/editor");
+  EXPECT_EQ(bormek::app_testing::ScratchSettings::Stored(QStringLiteral("Word Processor")),
+            "/usr/bin/editor");
 }
 
 }  // namespace

@@ -22,10 +22,7 @@
 
 namespace {
 
-using bormek::app_testing::kBlankEntry;
-using bormek::app_testing::kBlowCountRange;
-using bormek::app_testing::kBlowCounts;
-using bormek::app_testing::kInvalidCharacters;
+using namespace bormek::app_testing;  // the entries and their messages
 
 // ---------------------------------------------------------------------------
 // The model adapter.

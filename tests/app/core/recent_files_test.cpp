@@ -7,11 +7,14 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "app/support/scratch_settings.h"
 #include "core/app_settings.h"
 #include "core/display_name.h"
 #include "core/recent_files.h"
 
 namespace {
+
+using bormek::app_testing::ScratchSettings;
 
 QString numbered(int k) {
   return QStringLiteral("/data/p") + QString::number(k) + QStringLiteral(".bkd");
@@ -20,23 +23,15 @@ QString numbered(int k) {
 // Settings stored in a scratch folder for the life of the test.
 class SettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(folder_.isValid());
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
-  }
+  void SetUp() override { ASSERT_TRUE(settings_.IsValid()); }
 
   // The stored value, read past the object under test.
-  static QString stored(const QString& key) {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, "Talvex", "Bormek");
-    return store.value(QStringLiteral("2012.7.8/") + key).toString();
-  }
+  static QString stored(const QString& key) { return ScratchSettings::Stored(key); }
   static void store(const QString& key, const QString& value) {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, "Talvex", "Bormek");
-    store.setValue(QStringLiteral("2012.7.8/") + key, value);
+    ScratchSettings::Store(key, value);
   }
 
-  QTemporaryDir folder_;
+  ScratchSettings settings_;
 };
 
 using RecentFiles = SettingsTest;

@@ -34,6 +34,17 @@ struct Fixture {
   TProgramData project{*tables};
   RecordingDialogs dialogs;
   int busyCalls = 0;
+
+  // A run command whose saving writes the project under its FileName.
+  TRunDriver savingDriver() {
+    return TRunDriver(
+        dialogs,
+        [this] {
+          project.Save();
+          return true;
+        },
+        [this](bool) { ++busyCalls; });
+  }
 };
 
 QString libraryPath() {
@@ -63,14 +74,8 @@ TEST(RunDriver, ASavedProjectRunsAndReportsCompletion) {
   const QString previous = QDir::currentPath();
   Fixture f;
   makeRunnable(f.project);
-  TRunDriver driver(
-      f.dialogs,
-      [&] {
-        f.project.FileName = folder.file("run.bkd");
-        f.project.Save();
-        return true;
-      },
-      [&](bool) { ++f.busyCalls; });
+  f.project.FileName = folder.file("run.bkd");
+  TRunDriver driver = f.savingDriver();
   const RunOutcome outcome = driver.CompRunClick(f.project, libraryPath());
   QDir::setCurrent(previous);
   EXPECT_TRUE(outcome.ran);
@@ -118,13 +123,7 @@ TEST(RunDriver, ARunThatCannotReachTheEngineIsReportedAndLeavesNoNamesDat) {
     Fixture f;
     makeRunnable(f.project);
     f.project.FileName = folder.file("run.bkd");
-    TRunDriver driver(
-        f.dialogs,
-        [&] {
-          f.project.Save();
-          return true;
-        },
-        [&](bool) { ++f.busyCalls; });
+    TRunDriver driver = f.savingDriver();
     const QString library =
         c.libraryExists ? libraryPath() : QString::fromStdString(folder.file("missing.so"));
     const RunOutcome outcome = driver.CompRunClick(f.project, library);
@@ -144,13 +143,7 @@ TEST(RunDriver, ANonZeroStatusWarnsOfErrors) {
   const QString previous = QDir::currentPath();
   Fixture f;  // a new project: diameter and modulus 0, which the engine refuses
   f.project.FileName = folder.file("empty.bkd");
-  TRunDriver driver(
-      f.dialogs,
-      [&] {
-        f.project.Save();
-        return true;
-      },
-      [](bool) {});
+  TRunDriver driver = f.savingDriver();
   const RunOutcome outcome = driver.CompRunClick(f.project, libraryPath());
   QDir::setCurrent(previous);
   EXPECT_TRUE(outcome.ran);

@@ -14,13 +14,13 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <functional>
 #include <memory>
 
+#include "app/support/scratch_settings.h"
 #include "app/support/scripted_dialogs.h"
 #include "widgets/data_form.h"
 #include "widgets/main_form.h"
@@ -60,10 +60,8 @@ inline bool waitFor(const std::function<bool()>& condition) {
 class MainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(settingsFolder_.isValid());
+    ASSERT_TRUE(settings_.IsValid());
     ASSERT_TRUE(folder_.isValid());
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_.path());
     previousFolder_ = QDir::currentPath();
     standardMessageHandler = qInstallMessageHandler(quietOffscreenWarnings);
   }
@@ -94,12 +92,10 @@ class MainWindow : public ::testing::Test {
   }
 
   static void storeSetting(const QString& key, const QString& value) {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, "Talvex", "Bormek");
-    store.setValue(QStringLiteral("2012.7.8/") + key, value);
+    app_testing::ScratchSettings::Store(key, value);
   }
   static QString storedSetting(const QString& key) {
-    QSettings store(QSettings::IniFormat, QSettings::UserScope, "Talvex", "Bormek");
-    return store.value(QStringLiteral("2012.7.8/") + key).toString();
+    return app_testing::ScratchSettings::Stored(key);
   }
 
   // Opens a menu of the menu bar by clicking its title.
@@ -156,7 +152,7 @@ class MainWindow : public ::testing::Test {
 
   bool enabled(const char* name) const { return form_->Action(QLatin1String(name))->isEnabled(); }
 
-  QTemporaryDir settingsFolder_;
+  app_testing::ScratchSettings settings_;
   QTemporaryDir folder_;
   QString previousFolder_;
   ScriptedDialogs dialogs_;

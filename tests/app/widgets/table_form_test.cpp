@@ -28,11 +28,7 @@
 
 namespace {
 
-using bormek::app_testing::kBlankEntry;
-using bormek::app_testing::kBlowCountRange;
-using bormek::app_testing::kBlowCounts;
-using bormek::app_testing::kFrictionAngle;
-using bormek::app_testing::kInvalidCharacters;
+using namespace bormek::app_testing;  // the entries and their messages
 
 // Answers every question as a test script says and records each message.
 class ScriptedDialogs : public TDialogs {
