@@ -57,11 +57,11 @@ class TFileCommands {
   // and applies the column visibility. A reading error is shown; the
   // project keeps what was read.
   void OpenFileName(const QString& path, bool currentFormat = true);
+
+ private:
   // Puts `path` first in the recent list; the settings are written when
   // the list changed.
   void UpdatePrevFile(const QString& path);
-
- private:
   void loadProject(const QString& path, bool currentFormat);
   bool saveProjectAs();
   bool writeProject();

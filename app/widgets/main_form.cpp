@@ -144,17 +144,9 @@ QMenu* TMainForm::Menu(const QString& name) const {
 
 // ---- file commands ----------------------------------------------------------
 
-bool TMainForm::AskSaveChanges() {
-  return files_->AskSaveChanges();
-}
-
 void TMainForm::OpenFileName(const QString& path, bool currentFormat) {
   files_->OpenFileName(path, currentFormat);
   updateCommandStates();
-}
-
-void TMainForm::UpdatePrevFile(const QString& path) {
-  files_->UpdatePrevFile(path);
 }
 
 void TMainForm::fileNewClick() {
@@ -185,10 +177,6 @@ void TMainForm::fileSaveClick() {
 void TMainForm::fileSaveAsClick() {
   files_->SaveAs();
   updateCommandStates();
-}
-
-void TMainForm::UpdateRegistry() {
-  settings_.UpdateRegistry();
 }
 
 // ---- window events ----------------------------------------------------------

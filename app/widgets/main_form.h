@@ -67,12 +67,8 @@ class TMainForm : public QMainWindow, private TProjectView {
   // WordProcessor and the recent-file list (PrevFiles, PrevFileCount).
   const TAppSettings& Settings() const { return settings_; }
 
-  // The file commands' own (file_commands.h).
-  bool AskSaveChanges();
+  // Opens the project at `path` as File Open does (file_commands.h).
   void OpenFileName(const QString& path, bool currentFormat = true);
-  void UpdatePrevFile(const QString& path);
-  // Writes the editor and the recent list to the settings.
-  void UpdateRegistry();
   // Makes the active child window store its pending edits into the project;
   // false when it refuses an entry (its message shown, the focus back in
   // the field).
