@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "main_form.h"
-#include "qt_dialogs.h"
+#include "widgets/main_form.h"
+#include "widgets/qt_dialogs.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -1,21 +1,19 @@
 // bormek-run: runs the analysis engine on project files with no display.
 #include <unistd.h>
 
-#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "dynamic_library.h"
-#include "project_run.h"
+#include "runner/engine_library.h"
+#include "runner/project_run.h"
+#include "runner/run_status.h"
 
 namespace {
 
-constexpr int kExitLibraryUnavailable = 10;
 constexpr int kExitUsage = 64;
-constexpr const char* kLibraryFileName = "Bormek2012_DLL.so";
 
 void printUsage(std::ostream& out) {
   out << "Usage: bormek-run PROJECT.bkd [MORE.bkd ...] [--verbose]\n"
@@ -70,27 +68,23 @@ int main(int argc, char** argv) {
   if (verbose) {
     ::setenv("BORMEK_CONSOLE", "1", 1);
   }
-  const std::string library = programFolder() + "/" + kLibraryFileName;
+  const std::string library = engineLibraryPath(programFolder());
   int exitCode = 0;
   for (const std::string& project : projects) {
-    try {
-      const ProjectRun run = runProject(library, project);
-      std::cout << run.projectPath << ": " << statusInWords(run.status) << " (status " << run.status
-                << "); report " << run.reportPath << ", plot data " << run.plotPath
-                << ", run notes " << run.notesPath << std::endl;
-      if (exitCode == 0 && run.status != 0) {
-        exitCode = run.status;
-      }
-    } catch (const EDLLError& error) {
-      std::cerr << "bormek-run: the engine library " << library
-                << " cannot be used: " << error.what()
-                << (error.detail().empty() ? "" : " (" + error.detail() + ")") << "\n";
-      return kExitLibraryUnavailable;
-    } catch (const std::exception& error) {
-      std::cerr << "bormek-run: " << project << ": " << error.what() << "\n";
-      if (exitCode == 0) {
-        exitCode = kStatusProjectMissing;
-      }
+    const ProjectRun run = runProject(library, project);
+    if (run.stage == RunStage::kLibraryUnusable) {
+      std::cerr << "bormek-run: the engine library " << library << " cannot be used: " << run.fault
+                << "\n";
+      return run.status;
+    }
+    if (run.stage == RunStage::kRunControlUnwritten) {
+      std::cerr << "bormek-run: " << run.fault << "\n";
+    }
+    std::cout << run.projectPath << ": " << statusInWords(run.status) << " (status " << run.status
+              << "); report " << run.reportPath << ", plot data " << run.plotPath << ", run notes "
+              << run.notesPath << std::endl;
+    if (exitCode == 0 && run.status != kRunCompleted) {
+      exitCode = run.status;
     }
   }
   return exitCode;

@@ -9,7 +9,7 @@
 #include <locale>
 #include <set>
 
-#include "dynamic_library.h"
+#include "runner/dynamic_library.h"
 #include "support/engine_run.h"
 #include "support/test_folder.h"
 

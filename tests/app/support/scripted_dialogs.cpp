@@ -1,4 +1,4 @@
-#include "scripted_dialogs.h"
+#include "app/support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 

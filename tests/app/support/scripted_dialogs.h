@@ -7,7 +7,7 @@
 #include <deque>
 #include <vector>
 
-#include "dialogs.h"
+#include "core/dialogs.h"
 
 class ScriptedDialogs : public TDialogs {
  public:

@@ -1,0 +1,423 @@
+#include "widgets/main_form.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QUrl>
+
+#include "core/dialogs.h"
+#include "core/display_name.h"
+#include "core/file_commands.h"
+#include "core/path_text.h"
+#include "core/program_data.h"
+#include "core/run_driver.h"
+#include "core/soil_layer_columns.h"
+#include "core/soil_layer_tables.h"
+#include "runner/engine_library.h"
+#include "runner/run_control_file.h"
+#include "widgets/about_box.h"
+#include "widgets/data_form.h"
+#include "widgets/data_windows.h"
+#include "widgets/table_form.h"
+
+namespace {
+
+const QString kCaptionPrefix = QStringLiteral("Bormek 2012.7.8 - ");
+const QString kEditorFailure = QStringLiteral("An error occurred in running the Word Processor");
+
+// Comment texts of the table windows: "\r" breaks the line, U+00B7 is the
+// bullet.
+constexpr const char* kAsdComments =
+    "Max. Side Friction and Max. End Bearing:\r"
+    "\u00B7 If entries are left as zero, the program assumes no limits in side friction and end "
+    "bearing computed by the program.";
+constexpr const char* kLrfdComments =
+    "Max. Side Friction and Max. End Bearing:\r"
+    "\u00B7 If entries are left as zero, the program assumes no limits in side friction and end "
+    "bearing computed by the program.\r"
+    "LRFD Resistance Factors\r"
+    "\u00B7 Options for entering LRFD resistance factors for side friction and for for tip "
+    "resistance in each layer.";
+constexpr const char* kSandComments =
+    "The user may optionally enter blow counts only in cases the friction angle is not readily "
+    "available.\r"
+    "When both friction angels and blow counts are entered, only friction angels are used for "
+    "computation. \r"
+    "If the user intends to use Ko for side-friction computation, please leave Beta as zero. \r"
+    "If the user intends to use Beta coefficient for side-friction computation, please leave Ko "
+    "as zero.\r"
+    "If the user designates zero values for both Ko and Beta, the program will internally "
+    "generate Beta for \r"
+    "side-friction computation.";
+constexpr const char* kClayComments =
+    "The user may optionally enter blow counts only in cases the cohesion is not readily "
+    "available.\r"
+    "If the user designates zero values for both Alpha factor and Nc,\r"
+    "the program will internally generate those values during computation.";
+
+// The radio items of the Units, Design Method and Computation Methods
+// submenus and the project value whose tag each one carries.
+struct RadioItem {
+  const char* name;
+  int TProgramData::*value;
+};
+
+constexpr RadioItem kRadioItems[] = {
+    {"EnglishUnitsItem", &TProgramData::UnitSystem},
+    {"SiUnitsItem", &TProgramData::UnitSystem},
+    {"AsdItem", &TProgramData::DesignMethod},
+    {"LrfdItem", &TProgramData::DesignMethod},
+    {"ShaftLengthItem", &TProgramData::DesignControl},
+    {"DesignLoadItem", &TProgramData::DesignControl},
+};
+
+// The plots that need more than one load-settlement curve.
+constexpr const char* kSettlementBoundPlots[] = {"pltUpper", "pltLower", "pltCombinedSettle"};
+
+// A menu text shows "&" only when doubled.
+QString menuText(QString text) {
+  return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+}  // namespace
+
+TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent),
+      arguments_(arguments),
+      dialogs_(dialogs),
+      tables_(CreateSoilLayerTables()) {
+  setAcceptDrops(true);
+  settings_.ReadAtCreation();
+
+  mdiArea_ = new QMdiArea(this);
+  // Wide tables (D with its resistance factors) scroll rather than clip.
+  mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea_->setObjectName(QStringLiteral("MdiArea"));
+  setCentralWidget(mdiArea_);
+  createFileMenu();
+  createDataMenu();
+  createComputationMenu();
+  createGraphicsMenu();
+  createWindowMenu();
+  createHelpMenu();
+  createToolBar();
+
+  // The templates carry their comments into every sub-table cloned from
+  // them, so they are set before the project creates its first layer.
+  tables_->D().Comments = kAsdComments;
+  tables_->Component("tblDataSand")->Comments = kSandComments;
+  tables_->Component("tblDataClay")->Comments = kClayComments;
+  project_ = std::make_unique<TProgramData>(*tables_);
+  dataWindows_ = new TDataWindows(mdiArea_, *project_, settings_, dialogs_);
+  files_ = std::make_unique<TFileCommands>(*project_, settings_, dialogs_,
+                                           static_cast<TProjectView&>(*this));
+
+  ShowProjectName();
+  SetResultsLoaded(false);
+  updateCommandStates();
+}
+
+TMainForm::~TMainForm() {
+  // The child windows refer to the tables: they go first.
+  delete mdiArea_;
+}
+
+QAction* TMainForm::Action(const QString& name) const {
+  return findChild<QAction*>(name);
+}
+
+QMenu* TMainForm::Menu(const QString& name) const {
+  return findChild<QMenu*>(name);
+}
+
+// ---- file commands ----------------------------------------------------------
+
+void TMainForm::OpenFileName(const QString& path, bool currentFormat) {
+  files_->OpenFileName(path, currentFormat);
+  updateCommandStates();
+}
+
+void TMainForm::fileNewClick() {
+  files_->New();
+  updateCommandStates();
+}
+
+void TMainForm::fileOpenClick() {
+  files_->Open();
+  updateCommandStates();
+}
+
+void TMainForm::openRecentFile(int slot) {
+  files_->OpenRecent(slot);
+  updateCommandStates();
+}
+
+void TMainForm::dropFile(const QString& path) {
+  files_->Drop(path);
+  updateCommandStates();
+}
+
+void TMainForm::fileSaveClick() {
+  files_->Save();
+  updateCommandStates();
+}
+
+void TMainForm::fileSaveAsClick() {
+  files_->SaveAs();
+  updateCommandStates();
+}
+
+// ---- window events ----------------------------------------------------------
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) {
+    return;
+  }
+  shown_ = true;
+  settings_.ReadAtFirstShowing();
+  ShowRecentFiles();
+  files_->StartWith(arguments_);
+  updateCommandStates();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (!files_->Close()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!urls.isEmpty() && urls.front().isLocalFile()) {
+    event->acceptProposedAction();
+  }
+}
+
+void TMainForm::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.front().isLocalFile()) {
+    return;
+  }
+  event->acceptProposedAction();
+  dropFile(urls.front().toLocalFile());
+}
+
+bool TMainForm::CommitActiveChild() {
+  QMdiSubWindow* child = mdiArea_->currentSubWindow();
+  if (child == nullptr) {
+    const QList<QMdiSubWindow*> children = mdiArea_->subWindowList(QMdiArea::StackingOrder);
+    if (children.isEmpty()) {
+      return true;
+    }
+    child = children.back();
+  }
+  if (auto* table = qobject_cast<TTableForm*>(child->widget())) {
+    return table->FormDeactivate();
+  }
+  if (auto* form = qobject_cast<TDataForm*>(child->widget())) {
+    if (!form->FormDeactivate()) {
+      form->FocusRefusedField();
+      return false;
+    }
+  }
+  return true;
+}
+
+// The project is being replaced or the program ends: the data windows close
+// without storing, the table windows after storing a valid pending entry.
+void TMainForm::CloseAllChildren() {
+  dataWindows_->CloseAll();
+  mdiArea_->closeAllSubWindows();
+}
+
+// ---- Data and Computation commands --------------------------------------------
+
+void TMainForm::setUnits(int system) {
+  project_->SetUnits(system);
+  dataWindows_->RefreshUnits();
+  updateCommandStates();
+}
+
+void TMainForm::setDesignMethod(int method) {
+  if (project_->DesignMethod != method) {
+    project_->DesignMethod = method;
+    project_->SetModified(true);
+  }
+  ApplyColumnVisibility();
+  tables_->D().Comments = method == kLrfdMethod ? kLrfdComments : kAsdComments;
+  updateCommandStates();
+}
+
+// Each computation method has its window: the other one closes (storing
+// its values) and this one is shown.
+void TMainForm::setDesignControl(int control) {
+  if (project_->DesignControl != control) {
+    project_->DesignControl = control;
+    project_->SetModified(true);
+  }
+  const bool byLength = control == kShaftLengthSpecified;
+  dataWindows_->Close(byLength ? TDataWindows::Kind::kDesignLoad
+                               : TDataWindows::Kind::kShaftLength);
+  dataWindows_->Show(byLength ? TDataWindows::Kind::kShaftLength : TDataWindows::Kind::kDesignLoad);
+  updateCommandStates();
+}
+
+// The LRFD resistance factors are columns of D shown only under LRFD; an
+// open table window of D is closed so that it is rebuilt with them.
+void TMainForm::ApplyColumnVisibility() {
+  TGridTable& d = tables_->D();
+  const bool lrfd = project_->DesignMethod == kLrfdMethod;
+  d.Columns(kLrfdSideColumn).Visible = lrfd;
+  d.Columns(kLrfdTipColumn).Visible = lrfd;
+  TTableForm::CloseWindow(d);
+}
+
+void TMainForm::showSoilLayerTable() {
+  TTableForm::ShowWindow(tables_->D(), mdiArea_, dialogs_);
+}
+
+void TMainForm::CompRunClick() {
+  if (!CommitActiveChild()) {
+    return;
+  }
+  TRunDriver driver(
+      dialogs_, [this] { return files_->SaveProject(); },
+      [](bool busy) {
+        if (busy) {
+          QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+          QGuiApplication::restoreOverrideCursor();
+        }
+      });
+  driver.CompRunClick(*project_, QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                     QLatin1String(kEngineLibraryFileName));
+  // The plot results of the run are read by the plot model, which the
+  // window does not have yet.
+  SetResultsLoaded(false);
+  updateCommandStates();
+}
+
+void TMainForm::openInEditor(const QString& path) {
+  const EditorCommand command = EditorCommandFor(settings_.WordProcessor, path);
+  if (command.program.isEmpty() || !QProcess::startDetached(command.program, command.arguments)) {
+    dialogs_.Information(kEditorFailure);
+  }
+}
+
+// ---- Window and Help ------------------------------------------------------------
+
+void TMainForm::showChild(int index) {
+  const QList<QMdiSubWindow*> children = mdiArea_->subWindowList();
+  if (index >= children.size()) {
+    return;
+  }
+  QMdiSubWindow* child = children.at(index);
+  if (child->isMinimized()) {
+    child->showNormal();
+  }
+  mdiArea_->setActiveSubWindow(child);
+}
+
+// Help documents sit beside the program; a missing one is passed over
+// silently.
+void TMainForm::openHelpDocument(const QString& fileName) {
+  const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
+  if (QFileInfo::exists(path)) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  }
+}
+
+void TMainForm::showAboutBox() {
+  TAboutBox box(this);
+  box.exec();
+}
+
+// ---- state shown by the window ---------------------------------------------------
+
+void TMainForm::SetResultsLoaded(bool loaded) {
+  resultsLoaded_ = loaded;
+  Action(QStringLiteral("CombinedPlotButton"))->setEnabled(loaded);
+  Action(QStringLiteral("LoadSettlementButton"))->setEnabled(loaded);
+}
+
+void TMainForm::ShowProjectName() {
+  setWindowTitle(kCaptionPrefix + DisplayName(projectPath()));
+}
+
+void TMainForm::ShowRecentFiles() {
+  const TRecentFiles& recent = settings_.Recent;
+  const QString folder = QDir::currentPath();
+  for (int slot = 0; slot < kPrevFileSlots; ++slot) {
+    QAction* item = recentSlots_.at(static_cast<std::size_t>(slot));
+    const bool used = slot < recent.PrevFileCount;
+    if (used) {
+      item->setText(menuText(recent.SlotCaption(slot, folder)));
+    }
+    item->setVisible(used);
+  }
+  recentSeparator_->setVisible(recent.PrevFileCount > 0);
+}
+
+// Enabling and check marks of the Data, Computation and Graphics items.
+void TMainForm::updateCommandStates() {
+  const TProgramData& project = *project_;
+  for (const RadioItem& radio : kRadioItems) {
+    QAction* item = Action(QLatin1String(radio.name));
+    item->setChecked(item->data().toInt() == project.*radio.value);
+  }
+  Action(QStringLiteral("FactorOfSafetyItem"))->setEnabled(project.DesignMethod == kAsdMethod);
+
+  Action(QStringLiteral("EditInputItem"))->setEnabled(QFileInfo::exists(projectPath()));
+  Action(QStringLiteral("EditRunNotesItem"))
+      ->setEnabled(QFileInfo::exists(projectPathWithExtension(".bkr")));
+  Action(QStringLiteral("EditOutputItem"))
+      ->setEnabled(QFileInfo::exists(projectPathWithExtension(".bko")));
+
+  const bool plots = resultsLoaded_ && QFileInfo::exists(projectPathWithExtension(".bkp"));
+  for (QAction* item : Menu(QStringLiteral("GraphicsMenu"))->actions()) {
+    if (!item->isSeparator()) {
+      item->setEnabled(plots);
+    }
+  }
+  if (project.SettlementCurves == 0) {
+    for (const char* plot : kSettlementBoundPlots) {
+      Action(QLatin1String(plot) + QStringLiteral("Item"))->setEnabled(false);
+    }
+  }
+}
+
+void TMainForm::updateWindowMenu() {
+  const QList<QMdiSubWindow*> children = mdiArea_->subWindowList();
+  windowSeparator_->setVisible(!children.isEmpty());
+  for (int index = 0; index < static_cast<int>(windowSlots_.size()); ++index) {
+    QAction* slot = windowSlots_.at(static_cast<std::size_t>(index));
+    const bool used = index < children.size();
+    if (used) {
+      slot->setText(menuText(children.at(index)->windowTitle()));
+    }
+    slot->setVisible(used);
+  }
+}
+
+QString TMainForm::projectPath() const {
+  return fromStdPath(project_->FileName);
+}
+
+QString TMainForm::projectPathWithExtension(const char* extension) const {
+  return fromStdPath(withExtension(project_->FileName, extension));
+}

@@ -1,0 +1,145 @@
+// The application's main window: an MDI frame (QMdiArea) that owns the
+// menus, the toolbar, the one project (TProgramData) and the soil-layer
+// tables (D and its templates). It forwards the file commands (New, Open,
+// Save, Save As, recent files, a dropped file, the file named on the
+// command line, closing) to TFileCommands and shows what they change, keeps
+// the settings (editor and recent files), switches units, design method and
+// computation method, starts the external editor and the engine run, and
+// serves the Window and Help menus.
+//
+// Every question and message goes through the TDialogs given to the
+// constructor, which must outlive the window.
+//
+// QAction object names, for Action(): menu items "FileNewItem",
+// "FileOpenItem", "FileSaveItem", "FileSaveAsItem", "RecentFile1" to
+// "RecentFile10", "RecentFilesSeparator", "FileExitItem"; "TitleItem",
+// "EnglishUnitsItem", "SiUnitsItem", "AsdItem", "LrfdItem",
+// "ShaftPropertiesItem", "SoilLayerDataItem", "FactorOfSafetyItem",
+// "ShaftLengthItem", "DesignLoadItem", "WaterTableItem",
+// "ControlOptionsItem"; "RunAnalysisItem", "EditInputItem",
+// "EditRunNotesItem", "EditOutputItem", "ViewElevationItem"; the plot items
+// named after their plot with "Item" appended ("pltSkinItem" to
+// "pltCombinedSettleItem"); "CascadeItem", "ArrangeIconsItem",
+// "WindowSlotsSeparator", "WindowSlot1" to "WindowSlot50"; "ContentsItem",
+// "UsersManualItem", "TechnicalManualItem", "AboutItem",
+// "CheckForUpdatesItem". Toolbar buttons "NewButton", "OpenButton",
+// "SaveButton", "RunButton", "SoilLayerButton", "ViewOutputButton",
+// "SoilProfileButton", "CombinedPlotButton", "LoadSettlementButton".
+// Menus for Menu(): "FileMenu", "DataMenu", "UnitsMenu", "DesignMethodMenu",
+// "ComputationMethodsMenu", "ComputationMenu", "GraphicsMenu", "WindowMenu",
+// "HelpMenu".
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+#include "core/app_settings.h"
+#include "core/project_view.h"
+
+class QMdiArea;
+class QToolBar;
+class TDataWindows;
+class TDialogs;
+class TFileCommands;
+class TProgramData;
+struct SoilLayerTables;
+
+class TMainForm : public QMainWindow, private TProjectView {
+  Q_OBJECT
+
+ public:
+  // `arguments` are the program's arguments after its name: the first names
+  // a project opened at first showing.
+  TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  TProgramData& Project() { return *project_; }
+  SoilLayerTables& Tables() { return *tables_; }
+  QMdiArea* mdiArea() const { return mdiArea_; }
+  // The action or menu with the object name (see above); nullptr for none.
+  QAction* Action(const QString& name) const;
+  QMenu* Menu(const QString& name) const;
+  // Plot results of the current project are loaded; the Graphics items and
+  // the two plot buttons follow it.
+  bool ResultsLoaded() const { return resultsLoaded_; }
+  // WordProcessor and the recent-file list (PrevFiles, PrevFileCount).
+  const TAppSettings& Settings() const { return settings_; }
+
+  // Opens the project at `path` as File Open does (file_commands.h).
+  void OpenFileName(const QString& path, bool currentFormat = true);
+  // Makes the active child window store its pending edits into the project;
+  // false when it refuses an entry (its message shown, the focus back in
+  // the field).
+  bool CommitActiveChild() override;
+  // The data windows (title, shaft properties, ..., control options).
+  TDataWindows& DataWindows() { return *dataWindows_; }
+
+ public slots:
+  // Run Analysis: commits the active child window (a refused entry cancels
+  // the run), saves the project (Save As for a new one), runs the engine
+  // library beside the program and reports through the dialogs.
+  void CompRunClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void createFileMenu();
+  void createDataMenu();
+  void createComputationMenu();
+  void createGraphicsMenu();
+  void createWindowMenu();
+  void createHelpMenu();
+  void createToolBar();
+  QMenu* addMenu(QMenu* parent, const QString& caption, const QString& name);
+  QAction* addItem(QMenu* menu, const QString& caption, const QString& name);
+
+  void fileNewClick();
+  void fileOpenClick();
+  void fileSaveClick();
+  void fileSaveAsClick();
+  void openRecentFile(int slot);
+  void dropFile(const QString& path);
+
+  // TProjectView
+  void CloseAllChildren() override;
+  void ShowProjectName() override;
+  void SetResultsLoaded(bool loaded) override;
+  void ApplyColumnVisibility() override;
+  void ShowRecentFiles() override;
+
+  void setUnits(int system);
+  void setDesignMethod(int method);
+  void setDesignControl(int control);
+  void showSoilLayerTable();
+  void openInEditor(const QString& path);
+  void openHelpDocument(const QString& fileName);
+  void showAboutBox();
+  void showChild(int index);
+
+  void updateCommandStates();
+  void updateWindowMenu();
+  QString projectPath() const;
+  QString projectPathWithExtension(const char* extension) const;
+
+  QStringList arguments_;
+  TDialogs& dialogs_;
+  std::unique_ptr<SoilLayerTables> tables_;
+  std::unique_ptr<TProgramData> project_;
+  TAppSettings settings_;
+  std::unique_ptr<TFileCommands> files_;
+  TDataWindows* dataWindows_ = nullptr;
+  bool resultsLoaded_ = false;
+  bool shown_ = false;
+
+  QMdiArea* mdiArea_ = nullptr;
+  std::array<QAction*, kPrevFileSlots> recentSlots_{};
+  QAction* recentSeparator_ = nullptr;
+  std::array<QAction*, 50> windowSlots_{};
+  QAction* windowSeparator_ = nullptr;
+};
