@@ -10,8 +10,6 @@ constexpr float kWeightFallingSpan = 1.5f;
 constexpr float kWeightZoneEnd = 2.0f;
 constexpr float kSmallStemFt = 1.0f;  // below it the base is not averaged
 constexpr float kMinimumVolumeYd3 = 0.01f;
-// Buoyancy of the shaft below the water table: 62.4 / 2000 tons per ft³.
-constexpr float kWaterTonsPerCubicFoot = 0.0312f;
 
 float weightAt(float r) {
   return r <= kWeightRisingSpan ? r * kWeightPeak / kWeightRisingSpan

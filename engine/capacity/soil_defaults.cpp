@@ -17,7 +17,6 @@ constexpr float kGravellySandBetaMax = 1.8f;
 constexpr float kGravelBetaFactor = 3.4f;
 constexpr float kGravelBetaDecayPerMetre = 0.085f;
 constexpr float kGravelBetaMax = 3.0f;
-constexpr float kMetresPerFoot = 0.3048f;
 constexpr float kAlphaBase = 0.55f;
 constexpr float kAlphaSlope = 0.1f;
 constexpr float kAlphaBandStart = 1.5f;  // c / pa

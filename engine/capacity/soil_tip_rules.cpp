@@ -8,7 +8,6 @@
 
 namespace bormek {
 namespace {
-constexpr float kPoundsPerKip = 1000.0f;
 
 // Granular tips.
 constexpr float kNoFrictionAngleDeg = 1e-5f;  // at or below: the layer has no angle

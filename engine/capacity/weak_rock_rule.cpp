@@ -10,16 +10,12 @@ namespace {
 
 constexpr float kConcreteUnitWeight = 150.0f;  // pcf, fluid concrete
 constexpr float kMaxFluidDepthFt = 40.0f;
-constexpr float kMillimetresPerInch = 25.4f;
-constexpr float kMillimetresPerMetre = 1000.0f;
 constexpr float kRoughSideShare = 0.5f;         // fa0 = 0.5 qu on rough interfaces
 constexpr float kReferenceFrictionDeg = 30.0f;  // smooth: alpha qu tan(delta) / tan(30)
 constexpr float kDegreesPerHalfTurn = 180.0f;
 constexpr float kReferenceSettlementShare = 0.05f;  // wt = 0.05 Bs
 constexpr float kMinimumSocketDepthFt = 1.0f;
 constexpr float kBaseCapShare = 2.5f;  // qb at most 2.5 qu
-constexpr float kKpaPerTsf = 95.76f;
-constexpr float kPsfPerKpaChart = 20.88f;
 constexpr float kBaseChartFactor = 0.0134f;
 constexpr float kBaseBracketFactor = 200.0f;
 constexpr float kBaseExponent = 0.67f;
@@ -158,8 +154,9 @@ float weakRockBasePsf(const WeakRockSocket& socket, float settlementFt) {
     return -1.0f;
   }
   const float ekKpa = socket.modulusTsf * kKpaPerTsf;
-  const float qb = kPsfPerKpaChart * kBaseChartFactor * ekKpa * std::pow(bracket, kBaseExponent) *
-                   socket.lambda / (1.0f + socket.lambda) * std::pow(settlementMm, kBaseExponent);
+  const float qb = kPsfPerKpaWeakRockChart * kBaseChartFactor * ekKpa *
+                   std::pow(bracket, kBaseExponent) * socket.lambda / (1.0f + socket.lambda) *
+                   std::pow(settlementMm, kBaseExponent);
   return std::min(qb, kBaseCapShare * socket.strengthPsf);
 }
 

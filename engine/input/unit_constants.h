@@ -39,4 +39,27 @@ inline constexpr float kKilonewtonsPerTon = 8.896f;
 // Trial stem diameters step by half a foot.
 inline constexpr float kDiameterStepFt = 0.5f;
 
+inline constexpr float kPsiPerTsf = kPoundsPerTon / kSquareInchesPerSquareFoot;
+inline constexpr float kPoundsPerKip = 1000.0f;
+inline constexpr float kMillimetresPerInch = 25.4f;
+inline constexpr float kMillimetresPerMetre = 1000.0f;
+inline constexpr float kMetresPerFoot = 0.3048f;
+// Buoyancy of the shaft below the water table: 62.4 / 2000, rounded as the
+// uplift rule states it.
+inline constexpr float kWaterTonsPerCubicFoot = 0.0312f;
+
+// Factors that differ on purpose from their exact or elsewhere-used values:
+// each is the value its method or listing was set up with, and the printed
+// numbers depend on it.
+// SI shaft modulus (kPa) to psi for the t-z analysis.
+inline constexpr float kKpaPerPsi = 6.894f;
+// Load transfer of the t-z curve listing in SI.
+inline constexpr float kKpaPerPsiCurveListing = 6.895f;
+// t-z movements to metres: 39.37 in per m, not 1 / 0.0254.
+inline constexpr float kInchesPerMetre = 39.37f;
+// The weak-rock base chart works in kPa: 95.76 kPa per tsf, and back to psf
+// with 20.88 rather than the 20.885 of the input conversion.
+inline constexpr float kKpaPerTsf = 95.76f;
+inline constexpr float kPsfPerKpaWeakRockChart = 20.88f;
+
 }  // namespace bormek

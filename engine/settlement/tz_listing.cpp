@@ -11,8 +11,6 @@ namespace {
 
 using fmt::Record;
 
-constexpr float kKpaPerPsi = 6.895f;
-
 class CurveListing {
  public:
   explicit CurveListing(bool si) : si_(si), labels_(labelsOf(si)) {
@@ -34,7 +32,7 @@ class CurveListing {
 
 void CurveListing::nodes(const TzModel& m) {
   const float length = si_ ? kMetresPerInch : 1.0f;
-  const float stress = si_ ? kKpaPerPsi : 1.0f;
+  const float stress = si_ ? kKpaPerPsiCurveListing : 1.0f;
   line(fmt::X(5) + "NOTE: TZ CURVE DATA ARE AVAILABLE FOR SAND " + "AND CLAY LAYERS ONLY.");
   for (int k = 0; k < 4; ++k) {
     line("");

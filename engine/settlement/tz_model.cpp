@@ -8,8 +8,6 @@
 namespace bormek {
 namespace {
 
-constexpr float kPsiPerTsf = 2000.0f / 144.0f;
-constexpr float kKpaPerPsi = 6.894f;
 constexpr float kThinLayerIn = 1e-12f;
 constexpr float kThinLayerBottomIn = 0.1f;
 constexpr float kFirstNodeBelowTopIn = 12.01f;

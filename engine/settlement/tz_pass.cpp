@@ -12,8 +12,6 @@ namespace {
 
 using fmt::Record;
 
-constexpr float kInchesPerMetre = 39.37f;
-
 void writeBeyondProfile(RunOutput& out, TzStatus status, float depthIn) {
   out.report("");
   out.report(fmt::X(29) + "**** WARNING ****");
