@@ -271,7 +271,15 @@ void readProject(TWordReader& in, TProgramData& p, bool current) {
     p.Settings[static_cast<std::size_t>(k)] = in.ReadReal();
   }
   TGridTable& d = p.Tables().D();
-  d.SetRowCount(in.ReadInteger());
+  // Checked before any row is made: a count beyond the table would build
+  // rows the table cannot hold, and a huge one takes the memory with it.
+  const int layers = in.ReadInteger();
+  if (layers < 0 || layers > d.MaxRows) {
+    const std::string expected = "A number of layers from 0 to " + std::to_string(d.MaxRows) +
+                                 " was expected but not found.";
+    in.Reject(expected.c_str());
+  }
+  d.SetRowCount(layers);
   p.WaterDepth() = in.ReadReal();
   const Extended designValue = in.ReadReal();
   p.DesignLoad() = p.DesignControl == kDesignLoadSpecified ? designValue : 0.0L;

@@ -237,6 +237,13 @@ TEST(ProjectFile, ReadingErrorsNameTheLineAndItemAndKeepWhatWasRead) {
        "This file either invalid or incomplete."},
       {with({"1 10 30 2 3", "12 20"}),
        "Error on Line 6 Item 1\nA soil type from 1 to 9 was expected but not found."},
+      // The soil-layer table holds 20 rows: more is refused before any row is made.
+      {with({"21 10 30 2 3"}),
+       "Error on Line 5 Item 1\nA number of layers from 0 to 20 was expected but not found."},
+      {with({"1000000000 10 30 2 3"}),
+       "Error on Line 5 Item 1\nA number of layers from 0 to 20 was expected but not found."},
+      {with({"-3 10 30 2 3"}),
+       "Error on Line 5 Item 1\nA number of layers from 0 to 20 was expected but not found."},
   };
   for (const BadFile& c : cases) {
     TestFolder folder;
