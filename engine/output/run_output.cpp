@@ -29,11 +29,15 @@ bool RunOutput::openPlot(const std::string& path) {
 bool RunOutput::openNotes(const std::string& path) {
   return create(notes_, path);
 }
+bool RunOutput::openResults(const std::string& path) {
+  return create(results_, path);
+}
 
 void RunOutput::closeAll() {
   report_.close();
   plot_.close();
   notes_.close();
+  results_.close();
 }
 
 void RunOutput::put(std::ofstream& stream, std::string_view line) {
@@ -50,6 +54,17 @@ void RunOutput::plot(std::string_view line) {
 }
 void RunOutput::notes(std::string_view line) {
   put(notes_, line);
+  noteMessages_.add(line);
+}
+void RunOutput::notesAlone(std::string_view line) {
+  put(notes_, line);
+  noteMessages_.addAlone(line);
+}
+
+void RunOutput::results(std::string_view text) {
+  if (results_.is_open()) {
+    results_ << text;
+  }
 }
 
 void RunOutput::console(std::string_view line) {
