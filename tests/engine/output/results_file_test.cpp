@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "output/printed_layout.h"
 #include "support/comma_locale.h"
 #include "support/engine_run.h"
+#include "support/printed_layout.h"
 #include "support/test_folder.h"
 
 namespace bormek {

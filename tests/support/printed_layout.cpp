@@ -1,4 +1,4 @@
-#include "output/printed_layout.h"
+#include "support/printed_layout.h"
 
 #include <gtest/gtest.h>
 
