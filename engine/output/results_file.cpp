@@ -119,21 +119,6 @@ void convertColumn(std::span<const CapacityRow> rows, float CapacityRow::*member
   }
 }
 
-float reportValue(Quantity quantity, float value, bool si) {
-  switch (quantity) {
-    case Quantity::kLength:
-      return reportLength(value, si);
-    case Quantity::kVolume:
-      return reportVolume(value, si);
-    case Quantity::kForce:
-      return reportForce(value, si);
-    case Quantity::kForcePerVolume:
-      return reportForcePerVolume(value, si);
-    default:
-      return value;
-  }
-}
-
 void columnValues(const RowColumn& column, std::span<const CapacityRow> rows, bool si,
                   std::span<float> values) {
   switch (column.quantity) {
@@ -303,8 +288,10 @@ void writeRowRecord(JsonWriter& json, const CapacityRow& row, std::span<const Ro
   for (const std::span<const RowColumn> columns :
        {std::span<const RowColumn>(kCommonColumns), design}) {
     for (const RowColumn& column : columns) {
+      float value = 0.0f;
+      columnValues(column, std::span(&row, 1), si, std::span(&value, 1));
       json.key(column.key);
-      json.number(reportValue(column.quantity, row.*column.member, si));
+      json.number(value);
     }
   }
   json.endObject();
