@@ -18,6 +18,10 @@ constexpr std::uint32_t kFractionMask = (1u << kFractionBits) - 1u;
 constexpr std::uint32_t kHiddenBit = 1u << kFractionBits;
 constexpr int kExponentBias = 127 + kFractionBits;
 
+// Below this a whole number's shortest text is its integer text: from 1e5
+// on, an exponent form ("1e+05") can be shorter.
+constexpr float kLeastExponentWhole = 1e5f;
+
 // floor(q log10 2), floor(q log10 (3/4 2^q)) and floor(e log2 10) in integer
 // arithmetic, exact over the exponents of a float.
 int floorLog10Pow2(int q) {
@@ -175,9 +179,17 @@ char* writeShortestFloat(char* first, float value) {
   if (value < 0.0f) {
     *first++ = '-';
   }
+  const float magnitude = std::abs(value);
+  if (magnitude < kLeastExponentWhole) {
+    // Whole numbers (lengths, mostly) are their integer text, found quicker.
+    const auto whole = static_cast<std::uint32_t>(magnitude);
+    if (static_cast<float>(whole) == magnitude) {
+      return std::to_chars(first, first + kFloatTextCapacity, whole).ptr;
+    }
+  }
   const int biasedExponent = static_cast<int>((bits >> kFractionBits) & 0xFFu);
   const std::uint32_t c = kHiddenBit | (bits & kFractionMask);
-  return writeDecimal(first, shortestDecimal(c, biasedExponent - kExponentBias), std::abs(value));
+  return writeDecimal(first, shortestDecimal(c, biasedExponent - kExponentBias), magnitude);
 }
 
 }  // namespace bormek
