@@ -14,7 +14,7 @@ constexpr std::size_t kIndentPerLevel = 2;
 // Room for a number: a float's text, or any 64-bit integer.
 constexpr std::size_t kLongestNumber = kFloatTextCapacity;
 // The buffer goes to the sink once it holds this much.
-constexpr std::size_t kFlushBytes = 64 * 1024;
+constexpr std::size_t kFlushBytes = 16 * 1024;
 // Room kept beyond that for the piece being written.
 constexpr std::size_t kLargestPiece = 4096;
 // A byte of text escapes to at most six characters: a backslash, "u00" and

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace bormek {
 
@@ -30,6 +31,13 @@ bool RunOutput::openNotes(const std::string& path) {
   return create(notes_, path);
 }
 bool RunOutput::openResults(const std::string& path) {
+  // Replaced rather than truncated: truncating a file that holds data makes
+  // the file system write its old blocks out first, which on ext4 takes
+  // longer than writing the whole results file.
+  std::error_code ignored;
+  if (std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ignored))) {
+    std::filesystem::remove(path, ignored);
+  }
   return create(results_, path);
 }
 

@@ -22,7 +22,8 @@ class RunOutput {
  public:
   RunOutput();
 
-  // Creates (or replaces) the file of each stream; false when it failed.
+  // Creates (or replaces) the file of each stream; false when it failed. An
+  // existing results file is removed and created anew.
   bool openReport(const std::string& path);
   bool openPlot(const std::string& path);
   bool openNotes(const std::string& path);

@@ -346,6 +346,18 @@ TEST(ResultsFile, AResultsFileThatCannotBeCreatedStopsTheRunLikeAnyOutput) {
   EXPECT_NE(std::find(run.notes.begin(), run.notes.end(), expected), run.notes.end());
 }
 
+TEST(ResultsFile, AResultsFileOfAnEarlierRunIsReplacedEvenWhenReadOnly) {
+  testing::TestFolder folder;
+  folder.write("project.json", "left by an earlier run");
+  std::filesystem::permissions(folder.path() / "project.json", std::filesystem::perms::owner_read);
+  const testing::EngineResult run =
+      testing::runEngineOn(folder, exampleText("strong_rock_end_bearing.bkd"));
+  EXPECT_EQ(run.status, 0);
+  const json results = json::parse(testing::readText(folder.file("project.json")));
+  EXPECT_EQ(results["input_file"], "project.bkd");
+  EXPECT_EQ(results["diameters"].size(), 2u);
+}
+
 TEST(ResultsFile, ACommaDecimalLocaleChangesNoByte) {
   const std::string project = exampleText("si_clay_sand.bkd");
   const std::string inC = runProject(project).resultsText;
