@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 #include "output/float_text.h"
@@ -13,8 +14,9 @@ namespace {
 constexpr std::size_t kIndentPerLevel = 2;
 // Room for a number: a float's text, or any 64-bit integer.
 constexpr std::size_t kLongestNumber = kFloatTextCapacity;
-// The buffer goes to the sink once it holds this much.
-constexpr std::size_t kFlushBytes = 16 * 1024;
+// The buffer goes to the sink once it holds this much; it is not cleared
+// when made, so a small document touches only the memory it fills.
+constexpr std::size_t kFlushBytes = 64 * 1024;
 // Room kept beyond that for the piece being written.
 constexpr std::size_t kLargestPiece = 4096;
 // A byte of text escapes to at most six characters: a backslash, "u00" and
@@ -62,6 +64,12 @@ char* writeEscaped(char* out, std::string_view s) {
   std::size_t at = 0;
   while (at < s.size()) {
     const auto byte = static_cast<unsigned char>(s[at]);
+    // Plain ASCII, as keys and most text are, goes as it stands.
+    if (byte >= 0x20u && byte < 0x80u && byte != '"' && byte != '\\') {
+      *out++ = static_cast<char>(byte);
+      ++at;
+      continue;
+    }
     const std::size_t length = utf8SequenceAt(s, at);
     if (length == 0) {
       // Taken as Latin-1: the code point equals the byte.
@@ -96,20 +104,24 @@ char* writeNumber(char* out, float value) {
 
 }  // namespace
 
-JsonWriter::JsonWriter(Sink sink) : sink_(std::move(sink)) {
-  buffer_.resize(kFlushBytes + kLargestPiece);
-}
+JsonWriter::JsonWriter(Sink sink)
+    : sink_(std::move(sink)),
+      buffer_(std::make_unique_for_overwrite<char[]>(kFlushBytes + kLargestPiece)),
+      capacity_(kFlushBytes + kLargestPiece) {}
 
 char* JsonWriter::room(std::size_t bytes) {
-  if (used_ + bytes > buffer_.size()) {
+  if (used_ + bytes > capacity_) {
     flush();
-    buffer_.resize(std::max(buffer_.size(), bytes));
+    if (bytes > capacity_) {
+      buffer_ = std::make_unique_for_overwrite<char[]>(bytes);
+      capacity_ = bytes;
+    }
   }
-  return buffer_.data() + used_;
+  return buffer_.get() + used_;
 }
 
 void JsonWriter::commit(const char* end) {
-  used_ = static_cast<std::size_t>(end - buffer_.data());
+  used_ = static_cast<std::size_t>(end - buffer_.get());
   if (used_ >= kFlushBytes) {
     flush();
   }
@@ -117,7 +129,7 @@ void JsonWriter::commit(const char* end) {
 
 void JsonWriter::flush() {
   if (used_ > 0) {
-    sink_(std::string_view(buffer_.data(), used_));
+    sink_(std::string_view(buffer_.get(), used_));
     used_ = 0;
   }
 }
