@@ -346,9 +346,10 @@ TEST(ResultsFile, AResultsFileThatCannotBeCreatedStopsTheRunLikeAnyOutput) {
   EXPECT_NE(std::find(run.notes.begin(), run.notes.end(), expected), run.notes.end());
 }
 
+// The earlier file is longer than the new one: nothing of it may remain.
 TEST(ResultsFile, AResultsFileOfAnEarlierRunIsReplacedEvenWhenReadOnly) {
   testing::TestFolder folder;
-  folder.write("project.json", "left by an earlier run");
+  folder.write("project.json", std::string(std::size_t{1} << 20, '~'));
   std::filesystem::permissions(folder.path() / "project.json", std::filesystem::perms::owner_read);
   const testing::EngineResult run =
       testing::runEngineOn(folder, exampleText("strong_rock_end_bearing.bkd"));
