@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QRegularExpression>
 
 namespace {
@@ -43,12 +45,20 @@ TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& 
   return choice;
 }
 
+void showBox(QMessageBox::Icon icon, const QString& text) {
+  QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.exec();
+}
+
 }  // namespace
 
 void QtDialogs::Information(const QString& text) {
-  QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), text,
-                  QMessageBox::Ok, QApplication::activeWindow());
-  box.exec();
+  showBox(QMessageBox::Information, text);
+}
+
+void QtDialogs::Error(const QString& text) {
+  showBox(QMessageBox::Critical, text);
 }
 
 TDialogs::Answer QtDialogs::Confirm(const QString& text) {
@@ -75,4 +85,14 @@ TDialogs::FileChoice QtDialogs::OpenFile(const QString& title, const QStringList
 TDialogs::FileChoice QtDialogs::SaveFile(const QString& title, const QStringList& filters,
                                          const QString& startPath) {
   return runFileDialog(QFileDialog::AcceptSave, title, filters, startPath);
+}
+
+bool QtDialogs::Print(QPrinter& printer) {
+  QPrintDialog dialog(&printer, QApplication::activeWindow());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::PageSetup(QPrinter& printer) {
+  QPageSetupDialog dialog(&printer, QApplication::activeWindow());
+  return dialog.exec() == QDialog::Accepted;
 }

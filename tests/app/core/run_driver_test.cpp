@@ -27,6 +27,9 @@ class RecordingDialogs : public TDialogs {
   Answer Confirm(const QString&) override { return Answer::kCancel; }
   FileChoice OpenFile(const QString&, const QStringList&, const QString&) override { return {}; }
   FileChoice SaveFile(const QString&, const QStringList&, const QString&) override { return {}; }
+  void Error(const QString& text) override { Information(text); }
+  bool Print(QPrinter&) override { return false; }
+  bool PageSetup(QPrinter&) override { return false; }
 };
 
 struct Fixture {
