@@ -1,0 +1,168 @@
+#include "core/plot_legend.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+#include "core/graph_plot.h"
+#include "core/plot_fonts.h"
+#include "core/plot_palette.h"
+#include "core/plot_view.h"
+
+namespace {
+
+constexpr double kScreenPpi = 96;  // the resolution the pixel sizes below are given for
+constexpr double kItemSpacing = 1.5;
+constexpr double kExtraHeightPx = 3;
+constexpr double kNarrowestPx = 21;
+constexpr double kSizeFontUnit = 10;
+
+// Liang-Barsky: whether the segment a-b passes through the box.
+bool segmentMeetsBox(const QPointF& a, const QPointF& b, const QRectF& box) {
+  double enter = 0;
+  double leave = 1;
+  const double dx = b.x() - a.x();
+  const double dy = b.y() - a.y();
+  const std::array<std::pair<double, double>, 4> sides = {{
+      {-dx, a.x() - box.left()},
+      {dx, box.right() - a.x()},
+      {-dy, a.y() - box.top()},
+      {dy, box.bottom() - a.y()},
+  }};
+  for (const auto& [p, q] : sides) {
+    if (p == 0) {
+      if (q < 0) {
+        return false;
+      }
+      continue;
+    }
+    const double t = q / p;
+    if (p < 0) {
+      enter = std::max(enter, t);
+    } else {
+      leave = std::min(leave, t);
+    }
+    if (enter > leave) {
+      return false;
+    }
+  }
+  return true;
+}
+
+int coveredSegments(const TPlotView& view, const QRectF& box) {
+  const TGraphPlot& plot = view.Plot();
+  int covered = 0;
+  for (const auto& line : plot.Lines()) {
+    if (!line->Active || !line->Visible) {
+      continue;
+    }
+    const auto& points = line->Points;
+    for (std::size_t k = 1; k < points.size(); ++k) {
+      const QPointF a(view.MapX(0, static_cast<double>(points[k - 1].X)),
+                      view.MapY(0, static_cast<double>(points[k - 1].Y)));
+      const QPointF b(view.MapX(0, static_cast<double>(points[k].X)),
+                      view.MapY(0, static_cast<double>(points[k].Y)));
+      if (segmentMeetsBox(a, b, box)) {
+        ++covered;
+      }
+    }
+  }
+  return covered;
+}
+
+}  // namespace
+
+std::vector<LegendEntry> LegendEntries(const TGraphPlot& plot) {
+  std::vector<LegendEntry> entries;
+  for (int line = 0; line < plot.LineCount(); ++line) {
+    const TLine& curve = plot.Line(line);
+    if (!curve.Active) {
+      continue;
+    }
+    QString text = plot.LegendText(line);
+    if (curve.Visible) {
+      text += QLatin1String(kVisibleMark);
+    }
+    entries.push_back({line, text, CurveColour(static_cast<int>(entries.size()))});
+  }
+  return entries;
+}
+
+LegendMetrics MeasureLegend(const TGraphPlot& plot, double ppx, double ppy) {
+  LegendMetrics metrics;
+  const double points = plot.LegendFont * plot.SizeFont / kSizeFontUnit;
+  metrics.font = PlotFont(points, ppy);
+  metrics.itemHeight = std::round(kItemSpacing * points * ppy / kScreenPpi);
+  const QFontMetricsF fontMetrics(metrics.font);
+  double widest = 0;
+  int items = 0;
+  for (int line = 0; line < plot.LineCount(); ++line) {
+    if (plot.Line(line).Active) {
+      ++items;
+      widest = std::max(widest, fontMetrics.horizontalAdvance(plot.LegendText(line) +
+                                                              QLatin1String(kVisibleMark)));
+    }
+  }
+  const double width = std::max(kNarrowestPx * ppx / kScreenPpi, widest + ppx / 4);
+  const double height = items * metrics.itemHeight + kExtraHeightPx * ppy / kScreenPpi;
+  metrics.size = QSizeF(std::ceil(width), std::ceil(height));
+  return metrics;
+}
+
+void DrawLegend(QPainter& painter, const std::vector<LegendEntry>& entries,
+                const LegendMetrics& metrics, const QPointF& topLeft) {
+  painter.save();
+  const QRectF box(topLeft, metrics.size);
+  const double inset = std::max(1.0, metrics.itemHeight / 8);
+  painter.setPen(QPen(Qt::black, 0));
+  painter.setBrush(Qt::white);
+  painter.drawRect(box);
+  painter.setFont(metrics.font);
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    const QRectF item(box.left() + 2 * inset, box.top() + inset + k * metrics.itemHeight,
+                      box.width() - 3 * inset, metrics.itemHeight);
+    painter.setPen(entries[k].colour);
+    painter.drawText(item, Qt::AlignLeft | Qt::AlignVCenter, entries[k].text);
+  }
+  painter.restore();
+}
+
+int LegendItemAt(const LegendMetrics& metrics, int entryCount, double y) {
+  if (metrics.itemHeight <= 0 || y < 0) {
+    return -1;
+  }
+  const int item = static_cast<int>(y / metrics.itemHeight);
+  return item < entryCount ? item : -1;
+}
+
+QRectF AutoLegendBox(const TPlotView& view, const QSizeF& size) {
+  const QRectF area = view.Panel(0).area;
+  const double margin = view.Surface().ppx / 16;
+  const double left = area.left() + margin;
+  const double right = area.right() - margin - size.width();
+  const double top = area.top() + margin;
+  const double bottom = area.bottom() - margin - size.height();
+  const std::array<QPointF, 4> corners = {{
+      {right, bottom},
+      {left, bottom},
+      {right, top},
+      {left, top},
+  }};
+  QRectF best(corners.front(), size);
+  int fewest = std::numeric_limits<int>::max();
+  for (const QPointF& corner : corners) {
+    const QRectF box(corner, size);
+    const int covered = coveredSegments(view, box);
+    if (covered < fewest) {
+      fewest = covered;
+      best = box;
+    }
+    if (covered == 0) {
+      break;
+    }
+  }
+  return best;
+}
