@@ -52,6 +52,11 @@ bool segmentMeetsBox(const QPointF& a, const QPointF& b, const QRectF& box) {
   return true;
 }
 
+// The margin between the frame and the first entry.
+double insetOf(const LegendMetrics& metrics) {
+  return std::max(1.0, metrics.itemHeight / 8);
+}
+
 int coveredSegments(const TPlotView& view, const QRectF& box) {
   const TGraphPlot& plot = view.Plot();
   int covered = 0;
@@ -116,7 +121,7 @@ void DrawLegend(QPainter& painter, const std::vector<LegendEntry>& entries,
                 const LegendMetrics& metrics, const QPointF& topLeft) {
   painter.save();
   const QRectF box(topLeft, metrics.size);
-  const double inset = std::max(1.0, metrics.itemHeight / 8);
+  const double inset = insetOf(metrics);
   painter.setPen(QPen(Qt::black, 0));
   painter.setBrush(Qt::white);
   painter.drawRect(box);
@@ -131,10 +136,11 @@ void DrawLegend(QPainter& painter, const std::vector<LegendEntry>& entries,
 }
 
 int LegendItemAt(const LegendMetrics& metrics, int entryCount, double y) {
-  if (metrics.itemHeight <= 0 || y < 0) {
+  const double below = y - insetOf(metrics);
+  if (metrics.itemHeight <= 0 || below < 0) {
     return -1;
   }
-  const int item = static_cast<int>(y / metrics.itemHeight);
+  const int item = static_cast<int>(below / metrics.itemHeight);
   return item < entryCount ? item : -1;
 }
 

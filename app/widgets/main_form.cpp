@@ -30,6 +30,7 @@
 #include "widgets/about_box.h"
 #include "widgets/data_form.h"
 #include "widgets/data_windows.h"
+#include "widgets/plot_form.h"
 #include "widgets/table_form.h"
 
 namespace {
@@ -123,6 +124,9 @@ TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* p
   tables_->Component("tblDataClay")->Comments = kClayComments;
   project_ = std::make_unique<TProgramData>(*tables_);
   dataWindows_ = new TDataWindows(mdiArea_, *project_, settings_, dialogs_);
+  plots_->SetWindowFactory([this](TGraphPlot& plot) -> TPlotWindow* {
+    return TPlotForm::Create(plot, mdiArea_, dialogs_);
+  });
   files_ = std::make_unique<TFileCommands>(*project_, *plots_, settings_, dialogs_,
                                            static_cast<TProjectView&>(*this));
 

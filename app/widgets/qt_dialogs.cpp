@@ -14,12 +14,9 @@
 namespace {
 
 // "bkd" of "Bormek 2012 (*.bkd)"; empty for "(*)".
-QString firstFilterSuffix(const QStringList& filters) {
-  if (filters.isEmpty()) {
-    return {};
-  }
+QString filterSuffix(const QString& filter) {
   static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^ ;)*]+)"));
-  return pattern.match(filters.front()).captured(1);
+  return pattern.match(filter).captured(1);
 }
 
 TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& title,
@@ -29,7 +26,11 @@ TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& 
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   dialog.setNameFilters(filters);
-  dialog.setDefaultSuffix(firstFilterSuffix(filters));
+  dialog.setDefaultSuffix(filters.isEmpty() ? QString() : filterSuffix(filters.front()));
+  // A name typed without an extension takes the chosen filter's.
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog,
+      [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
   if (!startPath.isEmpty()) {
     const QFileInfo start(QDir::current(), startPath);
     dialog.setDirectory(start.absolutePath());

@@ -11,8 +11,8 @@ class QtDialogs : public TDialogs {
   void Information(const QString& text) override;
   void Error(const QString& text) override;
   Answer Confirm(const QString& text) override;
-  // The file must exist. The extension of the first filter is added to a
-  // name typed without one.
+  // The file must exist. The extension of the chosen filter (at first the
+  // first one) is added to a name typed without one.
   FileChoice OpenFile(const QString& title, const QStringList& filters,
                       const QString& startPath) override;
   // Asks before overwriting; the extension is added as in OpenFile.
