@@ -144,27 +144,25 @@ int LegendItemAt(const LegendMetrics& metrics, int entryCount, double y) {
   return item < entryCount ? item : -1;
 }
 
-QRectF AutoLegendBox(const TPlotView& view, const QSizeF& size) {
+QRectF LegendBoxAt(const TPlotView& view, const QSizeF& size, LegendCorner corner) {
   const QRectF area = view.Panel(0).area;
   const double margin = view.Surface().ppx / 16;
-  const double left = area.left() + margin;
-  const double right = area.right() - margin - size.width();
-  const double top = area.top() + margin;
-  const double bottom = area.bottom() - margin - size.height();
-  const std::array<QPointF, 4> corners = {{
-      {right, bottom},
-      {left, bottom},
-      {right, top},
-      {left, top},
-  }};
-  QRectF best(corners.front(), size);
+  const bool left = corner == LegendCorner::kBottomLeft || corner == LegendCorner::kTopLeft;
+  const bool top = corner == LegendCorner::kTopRight || corner == LegendCorner::kTopLeft;
+  return QRectF(QPointF(left ? area.left() + margin : area.right() - margin - size.width(),
+                        top ? area.top() + margin : area.bottom() - margin - size.height()),
+                size);
+}
+
+LegendCorner ClearestLegendCorner(const TPlotView& view, const QSizeF& size) {
+  LegendCorner best = LegendCorner::kBottomRight;
   int fewest = std::numeric_limits<int>::max();
-  for (const QPointF& corner : corners) {
-    const QRectF box(corner, size);
-    const int covered = coveredSegments(view, box);
+  for (const LegendCorner corner : {LegendCorner::kBottomRight, LegendCorner::kBottomLeft,
+                                    LegendCorner::kTopRight, LegendCorner::kTopLeft}) {
+    const int covered = coveredSegments(view, LegendBoxAt(view, size, corner));
     if (covered < fewest) {
       fewest = covered;
-      best = box;
+      best = corner;
     }
     if (covered == 0) {
       break;

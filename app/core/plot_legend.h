@@ -42,6 +42,12 @@ void DrawLegend(QPainter& painter, const std::vector<LegendEntry>& entries,
                 const LegendMetrics& metrics, const QPointF& topLeft);
 // The entry at `y` pixels below the legend's top; -1 for none.
 int LegendItemAt(const LegendMetrics& metrics, int entryCount, double y);
-// Of the four corners of panel 1's area, bottom-right first, the one where
-// a box of `size` covers the fewest segments of the visible curves.
-QRectF AutoLegendBox(const TPlotView& view, const QSizeF& size);
+// The corners of panel 1's area a legend takes, a sixteenth of an inch
+// inside it.
+enum class LegendCorner { kBottomRight, kBottomLeft, kTopRight, kTopLeft };
+
+// The box of `size` in `corner` of the view's panel 1.
+QRectF LegendBoxAt(const TPlotView& view, const QSizeF& size, LegendCorner corner);
+// Of the four corners, bottom-right first, the one where a box of `size`
+// covers the fewest segments of the visible curves.
+LegendCorner ClearestLegendCorner(const TPlotView& view, const QSizeF& size);

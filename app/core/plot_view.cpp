@@ -98,8 +98,9 @@ void TPlotView::Layout(const PaintSurface& surface) {
     right -= strip;
   }
   const double left = 2 * c + ppx / 8 + c / 8;
-  layoutPanels(QRectF(QPointF(std::round(left), std::round(top)),
-                      QPointF(std::round(right), std::round(bottom))));
+  frame_ = QRectF(QPointF(std::round(left), std::round(top)),
+                  QPointF(std::round(right), std::round(bottom)));
+  layoutPanels(frame_);
 }
 
 // Panels share the frame's width, 2c + a quarter inch apart. The first
@@ -203,6 +204,7 @@ bool TPlotView::ZoomIn(const QPointF& from, const QPointF& to) {
   zoomed.x = zoomedAxis(DataX(0, start.x()), DataX(0, end.x()), initial.x);
   zoomed.y = zoomedAxis(DataY(0, start.y()), DataY(0, end.y()), initial.y);
   ranges_.front() = zoomed;
+  layoutPanels(frame_);
   return true;
 }
 
@@ -215,6 +217,7 @@ void TPlotView::ZoomOut(const QPointF& at) {
   PanelRange& range = ranges_.at(index(panel));
   range = {widenedAxis(DataX(panel, at.x()), range.x, initial.x),
            widenedAxis(DataY(panel, at.y()), range.y, initial.y)};
+  layoutPanels(frame_);
 }
 
 void TPlotView::SetLegendPlace(const QPointF& topLeft) {
@@ -225,8 +228,17 @@ void TPlotView::SetLegendPlace(const QPointF& topLeft) {
   }
 }
 
+QSizeF TPlotView::legendSize() const {
+  return MeasureLegend(*plot_, surface_.ppx, surface_.ppy).size;
+}
+
+void TPlotView::ChooseLegendCorner() {
+  legendPlace_.reset();
+  legendCorner_ = ClearestLegendCorner(*this, legendSize());
+}
+
 QRectF TPlotView::LegendBox() const {
-  const QSizeF size = MeasureLegend(*plot_, surface_.ppx, surface_.ppy).size;
+  const QSizeF size = legendSize();
   QRectF box;
   if (legendPlace_) {
     const QRectF& area = Panel(0).area;
@@ -234,7 +246,7 @@ QRectF TPlotView::LegendBox() const {
                          area.top() + legendPlace_->y() * area.height()),
                  size);
   } else {
-    box = AutoLegendBox(*this, size);
+    box = LegendBoxAt(*this, size, legendCorner_.value_or(ClearestLegendCorner(*this, size)));
   }
   // Kept inside the surface.
   box.moveLeft(std::clamp(box.left(), 0.0, std::max(0.0, surface_.size.width() - size.width())));

@@ -16,6 +16,7 @@
 #include <array>
 #include <optional>
 
+#include "core/plot_legend.h"
 #include "core/plot_ranges.h"
 #include "core/plot_ticks.h"
 
@@ -95,18 +96,24 @@ class TPlotView {
   void ZoomOut(const QPointF& at);
 
   // The legend: shown or not, and the place the user dragged it to as a
-  // share of panel 1's area; without one it takes the corner of the area
-  // that hides the fewest curve segments.
+  // share of panel 1's area. Without one it keeps the corner of the area
+  // chosen last, or the one that hides the fewest curve segments when none
+  // was chosen.
   bool LegendShown() const { return legendShown_; }
   void SetLegendShown(bool shown) { legendShown_ = shown; }
   void SetLegendPlace(const QPointF& topLeft);
-  void ResetLegendPlace() { legendPlace_.reset(); }
+  // Moves the legend into the corner that hides the fewest curve segments
+  // as the view is laid out now, and keeps it there through zooming and
+  // resizing.
+  void ChooseLegendCorner();
+  bool LegendCornerChosen() const { return legendCorner_.has_value(); }
   // Where the legend lies on this surface, inside the client area.
   QRectF LegendBox() const;
 
  private:
   static std::size_t index(int panel) { return static_cast<std::size_t>(panel); }
   void layoutPanels(const QRectF& frame);
+  QSizeF legendSize() const;
   double widestYLabel(int panel, double areaHeight) const;
 
   const TGraphPlot* plot_;
@@ -120,4 +127,6 @@ class TPlotView {
   QRectF layerStrip_;
   bool legendShown_ = false;
   std::optional<QPointF> legendPlace_;
+  std::optional<LegendCorner> legendCorner_;
+  QRectF frame_;  // the panels' room, laid out again after a zoom
 };

@@ -41,7 +41,7 @@ void TPlotCanvas::mousePressEvent(QMouseEvent* event) {
     band_->show();
   } else if (event->button() == Qt::RightButton) {
     view.ZoomOut(at);
-    update();
+    form_.Relayout(false);
   }
 }
 
@@ -59,7 +59,7 @@ void TPlotCanvas::mouseReleaseEvent(QMouseEvent* event) {
   dragging_ = false;
   band_->hide();
   if (form_.View().ZoomIn(dragStart_, event->position())) {
-    update();
+    form_.Relayout(false);
   }
 }
 

@@ -134,8 +134,8 @@ void TPlotForm::Relayout(bool placeLegend) {
   surface.ppy = canvas_->logicalDpiY();
   surface.kind = PlotDevice::kScreen;
   view_.Layout(surface);
-  if (placeLegend) {
-    view_.ResetLegendPlace();
+  if (placeLegend || !view_.LegendCornerChosen()) {
+    view_.ChooseLegendCorner();
   }
   legend_->Place();
   canvas_->update();

@@ -77,8 +77,9 @@ class TPlotForm : public QMdiSubWindow, public TPlotWindow {
   // The pointer at `pixel` of the canvas: the caption shows its data
   // coordinates, clamped into the plot area.
   void ShowCoordinates(const QPointF& pixel);
-  // The canvas changed size or the plot its layout: lays the view out again;
-  // `placeLegend` puts the legend back in its corner.
+  // The canvas changed size or the plot its layout: lays the view out
+  // again; `placeLegend` moves the legend to the corner clearest of the
+  // curves (as on opening).
   void Relayout(bool placeLegend);
 
  protected:

@@ -225,6 +225,17 @@ TEST_F(PlotViewTest, ZoomingInTakesTheDraggedRectangle) {
   EXPECT_NEAR(view.Range(0).y.max, 15, 25 / a.height());
   // The initial range stays the bound.
   EXPECT_EQ(view.InitialRange(0).x.max, 40);
+  // The ticks follow the new range: none falls outside the area.
+  const PanelLayout& layout = view.Panel(0);
+  ASSERT_FALSE(layout.yTicks.ticks.empty());
+  for (const Tick& tick : layout.xTicks.ticks) {
+    EXPECT_GE(view.MapX(0, tick.value), layout.area.left());
+    EXPECT_LE(view.MapX(0, tick.value), layout.area.right());
+  }
+  for (const Tick& tick : layout.yTicks.ticks) {
+    EXPECT_GE(view.MapY(0, tick.value), layout.area.top());
+    EXPECT_LE(view.MapY(0, tick.value), layout.area.bottom());
+  }
 }
 
 TEST_F(PlotViewTest, ADragThatMissesADirectionDoesNotZoom) {
