@@ -30,6 +30,7 @@ TPlotView viewFor(const TPlotView& window, const QSizeF& size, double pixelsPerI
   surface.kind = PlotDevice::kFile;
   surface.blackAndWhite = blackAndWhite;
   view.Layout(surface);
+  view.FitLegend();
   return view;
 }
 

@@ -237,6 +237,12 @@ void TPlotView::ChooseLegendCorner() {
   legendCorner_ = ClearestLegendCorner(*this, legendSize());
 }
 
+void TPlotView::FitLegend() {
+  if (!legendPlace_) {
+    legendCorner_ = ClearestLegendCorner(*this, legendSize());
+  }
+}
+
 QRectF TPlotView::LegendBox() const {
   const QSizeF size = legendSize();
   QRectF box;

@@ -107,6 +107,10 @@ class TPlotView {
   // resizing.
   void ChooseLegendCorner();
   bool LegendCornerChosen() const { return legendCorner_.has_value(); }
+  // For a page or a picture of other proportions than the window: the
+  // corner is chosen afresh for this layout unless the user placed the
+  // legend.
+  void FitLegend();
   // Where the legend lies on this surface, inside the client area.
   QRectF LegendBox() const;
 

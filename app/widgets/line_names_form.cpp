@@ -30,7 +30,8 @@ TfrmLineNames::TfrmLineNames(TGraphPlot& plot, TDialogs& dialogs, QWidget* paren
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("NameList"));
   for (int line = 0; line < plot.LineCount(); ++line) {
-    list_->addItem(plot.CurveNameOf(line));
+    auto* item = new QListWidgetItem(plot.CurveNameOf(line), list_);
+    item->setForeground(CurveColour(ColourIndexOf(plot, line)));
   }
   listLabel->setBuddy(list_);
   auto* editLabel = new QLabel(QStringLiteral("Type new legend below:"), this);

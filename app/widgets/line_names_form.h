@@ -1,5 +1,5 @@
 // The curve-name dialog of a plot window ("Legend"): every curve of the
-// plot listed by name; the selected one is edited in its own colour. Enter
+// plot listed by name in its colour; the selected one is edited in it. Enter
 // or leaving the edit box stores the text into the list; an empty text is
 // refused with "The line must have a name!" and the entry stays. On OK the
 // listed names become the curves' own names.

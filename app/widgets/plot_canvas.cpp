@@ -11,6 +11,8 @@
 TPlotCanvas::TPlotCanvas(TPlotForm& form) : QWidget(&form), form_(form) {
   setObjectName(QStringLiteral("PlotCanvas"));
   setMouseTracking(true);
+  // The window's shortcuts (Ctrl+Z, Ctrl+C) need the focus inside it.
+  setFocusPolicy(Qt::StrongFocus);
   setAutoFillBackground(true);
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);

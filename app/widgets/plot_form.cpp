@@ -105,6 +105,7 @@ void TPlotForm::ShowWindow() {
   if (mdiArea() != nullptr) {
     mdiArea()->setActiveSubWindow(this);
   }
+  canvas_->setFocus();
 }
 
 void TPlotForm::Refresh() {

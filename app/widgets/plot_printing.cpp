@@ -19,6 +19,7 @@ bool PrintPlotPage(QPrinter& printer, const TPlotView& window) {
   page.kind = PlotDevice::kPrinter;
   TPlotView view = window;
   view.Layout(page);
+  view.FitLegend();
   PaintPlot(painter, view);
   return painter.end();
 }

@@ -51,6 +51,7 @@ struct KnownPlot {
     surface.ppy = kPpi;
     surface.kind = PlotDevice::kFile;
     laidOut.Layout(surface);
+    laidOut.FitLegend();
     return laidOut;
   }
 };
@@ -142,6 +143,21 @@ TEST(PaintPlot, ThePictureLegendTakesTheCornerClearOfTheCurves) {
   PaintPlot(painter, screen);
   painter.end();
   EXPECT_FALSE(anyPixel(onScreen, box, [](QRgb p) { return near(p, Qt::blue, 90); }));
+}
+
+TEST(PaintPlot, APictureKeepsTheLegendWhereTheUserPlacedIt) {
+  KnownPlot known;
+  // Dragged to the middle of the window's area: the same share of the
+  // picture's area, over the curves or not.
+  PaintSurface window;
+  window.size = QSizeF(1000, 700);
+  known.view.Layout(window);
+  const QRectF windowArea = known.view.Panel(0).area;
+  known.view.SetLegendPlace(windowArea.center());
+  const TPlotView picture = known.fileView();
+  const QRectF area = picture.Panel(0).area;
+  EXPECT_NEAR(picture.LegendBox().left(), area.center().x(), 1);
+  EXPECT_NEAR(picture.LegendBox().top(), area.center().y(), 1);
 }
 
 TEST(PaintPlot, CaptionsAreCentredOnThePlotArea) {
