@@ -1,5 +1,7 @@
 #include "core/plot_painter.h"
 
+#include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <algorithm>
@@ -140,17 +142,42 @@ void paintTicks(QPainter& p, const TPlotView& view, int panel) {
   p.restore();
 }
 
+// The marker drawn once, antialiased, on a transparent square whose centre
+// pixel is `centre` pixels from its corner.
+QImage markerStamp(const QPolygonF& shape, const QColor& colour, int centre) {
+  QImage stamp(2 * centre + 1, 2 * centre + 1, QImage::Format_ARGB32_Premultiplied);
+  stamp.fill(Qt::transparent);
+  QPainter painter(&stamp);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(colour, 0));
+  painter.setBrush(colour);
+  painter.drawPolygon(shape.translated(centre + 0.5, centre + 0.5));
+  return stamp;
+}
+
+// A marker at point 0 and every `Markers` points. On a bitmap the marker is
+// stamped, which keeps thousands of them quick; a page or a drawing gets
+// each as a polygon.
 void paintMarkers(QPainter& p, const TPlotView& view, int panel, const TLine& curve,
-                  const QPolygonF& shape) {
+                  const QPolygonF& shape, const QColor& colour) {
   const int every = view.Plot().Markers;
   if (every <= 0) {
     return;
   }
+  const bool bitmap = p.paintEngine() != nullptr && p.paintEngine()->type() == QPaintEngine::Raster;
+  const int centre = static_cast<int>(std::ceil(shape.boundingRect().width() / 2)) + 1;
+  const QImage stamp = bitmap ? markerStamp(shape, colour, centre) : QImage();
+  p.setPen(QPen(colour, 0));
+  p.setBrush(colour);
   const auto& points = curve.Points;
   for (std::size_t k = 0; k < points.size(); k += static_cast<std::size_t>(every)) {
     const QPointF at(view.MapX(panel, static_cast<double>(points[k].X)),
                      view.MapY(panel, static_cast<double>(points[k].Y)));
-    p.drawPolygon(shape.translated(at));
+    if (bitmap) {
+      p.drawImage(at - QPointF(centre, centre), stamp);
+    } else {
+      p.drawPolygon(shape.translated(at));
+    }
   }
 }
 
@@ -184,9 +211,7 @@ void paintCurves(QPainter& p, const TPlotView& view, int panel) {
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(polyline);
-    p.setPen(QPen(colour, 0));
-    p.setBrush(colour);
-    paintMarkers(p, view, panel, *curve, MarkerShape(index, radius));
+    paintMarkers(p, view, panel, *curve, MarkerShape(index, radius), colour);
   }
   p.restore();
 }
