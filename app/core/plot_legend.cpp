@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "core/graph_plot.h"
+#include "core/plot_clipping.h"
 #include "core/plot_fonts.h"
 #include "core/plot_palette.h"
 #include "core/plot_view.h"
@@ -20,36 +21,9 @@ constexpr double kExtraHeightPx = 3;
 constexpr double kNarrowestPx = 21;
 constexpr double kSizeFontUnit = 10;
 
-// Liang-Barsky: whether the segment a-b passes through the box.
-bool segmentMeetsBox(const QPointF& a, const QPointF& b, const QRectF& box) {
-  double enter = 0;
-  double leave = 1;
-  const double dx = b.x() - a.x();
-  const double dy = b.y() - a.y();
-  const std::array<std::pair<double, double>, 4> sides = {{
-      {-dx, a.x() - box.left()},
-      {dx, box.right() - a.x()},
-      {-dy, a.y() - box.top()},
-      {dy, box.bottom() - a.y()},
-  }};
-  for (const auto& [p, q] : sides) {
-    if (p == 0) {
-      if (q < 0) {
-        return false;
-      }
-      continue;
-    }
-    const double t = q / p;
-    if (p < 0) {
-      enter = std::max(enter, t);
-    } else {
-      leave = std::min(leave, t);
-    }
-    if (enter > leave) {
-      return false;
-    }
-  }
-  return true;
+// Whether the segment a-b passes through the box.
+bool segmentMeetsBox(QPointF a, QPointF b, const QRectF& box) {
+  return ClipSegment(a, b, box);
 }
 
 // The margin between the frame and the first entry.

@@ -1,5 +1,6 @@
 #include "core/plot_painter.h"
 
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
@@ -11,6 +12,8 @@
 #include "core/graph_plot.h"
 #include "core/layer_bands.h"
 #include "core/layer_patterns.h"
+#include "core/plot_clipping.h"
+#include "core/plot_fonts.h"
 #include "core/plot_legend.h"
 #include "core/plot_markers.h"
 #include "core/plot_palette.h"
@@ -21,6 +24,10 @@ namespace {
 
 constexpr int kLabelDigits = 4;
 const QColor kGridColour(0x90, 0x90, 0x90);
+// A band's name shrinks to fit a narrow strip down to this share of the
+// label font, and never below the smallest size.
+constexpr double kSmallestBandNameShare = 0.5;
+constexpr double kSmallestBandNamePoints = 6;
 // Room for a label that is centred on a tick: wider than any number.
 constexpr double kLabelRoom = 40;
 
@@ -155,9 +162,9 @@ QImage markerStamp(const QPolygonF& shape, const QColor& colour, int centre) {
   return stamp;
 }
 
-// A marker at point 0 and every `Markers` points. On a bitmap the marker is
-// stamped, which keeps thousands of them quick; a page or a drawing gets
-// each as a polygon.
+// A marker at point 0 and every `Markers` points that lie in the area. On a
+// bitmap the marker is stamped, which keeps thousands of them quick; a
+// page or a drawing gets each as a polygon.
 void paintMarkers(QPainter& p, const TPlotView& view, int panel, const TLine& curve,
                   const QPolygonF& shape, const QColor& colour) {
   const int every = view.Plot().Markers;
@@ -170,9 +177,13 @@ void paintMarkers(QPainter& p, const TPlotView& view, int panel, const TLine& cu
   p.setPen(QPen(colour, 0));
   p.setBrush(colour);
   const auto& points = curve.Points;
+  const QRectF& area = view.Panel(panel).area;
   for (std::size_t k = 0; k < points.size(); k += static_cast<std::size_t>(every)) {
     const QPointF at(view.MapX(panel, static_cast<double>(points[k].X)),
                      view.MapY(panel, static_cast<double>(points[k].Y)));
+    if (!area.contains(at)) {
+      continue;
+    }
     if (bitmap) {
       p.drawImage(at - QPointF(centre, centre), stamp);
     } else {
@@ -190,8 +201,10 @@ void paintCurves(QPainter& p, const TPlotView& view, int panel) {
   const PaintSurface& s = view.Surface();
   const double width = (std::round(s.ppx / 300) + 1) * plot.WidthLine;
   const double radius = s.ppx / 32;
+  // Cut to the area here as well: a vector drawing keeps no clip.
+  const QRectF& area = view.Panel(panel).area;
   p.save();
-  p.setClipRect(view.Panel(panel).area);
+  p.setClipRect(area);
   int colourIndex = 0;
   for (const auto& curve : plot.Lines(list)) {
     if (!curve->Active) {
@@ -210,7 +223,9 @@ void paintCurves(QPainter& p, const TPlotView& view, int panel) {
     }
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    p.drawPolyline(polyline);
+    for (const QPolygonF& run : ClipPolyline(polyline, area)) {
+      p.drawPolyline(run);
+    }
     paintMarkers(p, view, panel, *curve, MarkerShape(index, radius), colour);
   }
   p.restore();
@@ -239,8 +254,36 @@ int patternOf(Extended x) {
   return usable ? static_cast<int>(x) : 0;
 }
 
+// The name on white in the middle of the band, in the label font or, for a
+// narrow strip, down to half of it (6 points at least); left out where even
+// that does not fit.
+void paintBandName(QPainter& p, const QRectF& band, const QString& name, const QFont& labelFont,
+                   double pixelsPerInch) {
+  QFont font = labelFont;
+  const double width = QFontMetricsF(font).horizontalAdvance(name);
+  const double room = band.width() - 2;
+  if (width > room) {
+    const int pixels = static_cast<int>(font.pixelSize() * room / width);
+    const double smallest = std::max(labelFont.pixelSize() * kSmallestBandNameShare,
+                                     kSmallestBandNamePoints * pixelsPerInch / kPointsPerInch);
+    if (pixels < smallest || pixels < 1) {
+      return;
+    }
+    font.setPixelSize(pixels);
+  }
+  const QFontMetricsF metrics(font);
+  const QSizeF size(metrics.horizontalAdvance(name), metrics.height());
+  if (size.height() > band.height()) {
+    return;
+  }
+  const QRectF label(band.center() - QPointF(size.width() / 2, size.height() / 2), size);
+  p.setFont(font);
+  p.fillRect(label, Qt::white);
+  p.drawText(label, Qt::AlignCenter, name);
+}
+
 // Each band from the bottom of the one above (the top of the range for the
-// first) to its own bottom; its name on white in its middle when it fits.
+// first) to its own bottom, outlined, filled and named.
 void paintLayerBands(QPainter& p, const TPlotView& view) {
   const QRectF& strip = view.LayerStrip();
   if (strip.isEmpty()) {
@@ -251,12 +294,9 @@ void paintLayerBands(QPainter& p, const TPlotView& view) {
   const PatternVersion version = s.kind == PlotDevice::kPrinter || s.blackAndWhite
                                      ? PatternVersion::kPrint
                                      : PatternVersion::kScreen;
-  const double c = view.LabelHeight();
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setClipRect(strip);
-  p.setFont(view.LabelFontUsed());
-  p.setBrushOrigin(strip.topLeft());
   double above = view.Range(0).y.min;
   for (const auto& band : plot.Lines(LineList::kLayers)) {
     if (band->Points.empty()) {
@@ -272,15 +312,11 @@ void paintLayerBands(QPainter& p, const TPlotView& view) {
     if (rect.height() <= 0) {
       continue;
     }
+    FillLayerPattern(p, rect, patternOf(bottom.X), s.ppx, version, strip.topLeft());
     p.setPen(QPen(Qt::black, hairline(s)));
-    p.setBrush(LayerBrush(patternOf(bottom.X), s.ppx, version));
+    p.setBrush(Qt::NoBrush);
     p.drawRect(rect);
-    const QRectF text = p.fontMetrics().boundingRect(band->Name);
-    if (text.height() <= rect.height() && text.width() <= rect.width()) {
-      const QRectF label(rect.center() - QPointF(text.width() / 2, c / 2), QSizeF(text.width(), c));
-      p.fillRect(label, Qt::white);
-      p.drawText(label, Qt::AlignCenter, band->Name);
-    }
+    paintBandName(p, rect, band->Name, view.LabelFontUsed(), s.ppy);
   }
   p.restore();
 }

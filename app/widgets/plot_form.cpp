@@ -97,6 +97,9 @@ void TPlotForm::closeEvent(QCloseEvent* event) {
   QMdiSubWindow::closeEvent(event);
 }
 
+// The legend's corner is chosen when the window first shows at its full
+// size: at the size it has while it is being built, the legend covers a
+// larger share of the plot and every corner may look alike.
 void TPlotForm::ShowWindow() {
   if (isMinimized()) {
     showNormal();
@@ -104,6 +107,10 @@ void TPlotForm::ShowWindow() {
   showMaximized();
   if (mdiArea() != nullptr) {
     mdiArea()->setActiveSubWindow(this);
+  }
+  if (!shown_) {
+    shown_ = true;
+    Relayout(true);
   }
   canvas_->setFocus();
 }

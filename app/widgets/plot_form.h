@@ -108,5 +108,6 @@ class TPlotForm : public QMdiSubWindow, public TPlotWindow {
   QMenu* plotMenu_ = nullptr;
   QAction* curveSeparator_ = nullptr;
   bool legendOffered_ = false;
+  bool shown_ = false;
   bool attached_ = true;
 };
