@@ -296,7 +296,6 @@ void paintLayerBands(QPainter& p, const TPlotView& view) {
                                      : PatternVersion::kScreen;
   p.save();
   p.setRenderHint(QPainter::Antialiasing, false);
-  p.setClipRect(strip);
   double above = view.Range(0).y.min;
   for (const auto& band : plot.Lines(LineList::kLayers)) {
     if (band->Points.empty()) {

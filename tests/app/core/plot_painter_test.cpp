@@ -189,9 +189,12 @@ TEST(PaintPlot, LayerBandsFillTheStripBetweenTheirDepths) {
   const QRectF strip = view.LayerStrip();
   ASSERT_FALSE(strip.isEmpty());
   const double boundary = view.MapY(0, 10);
-  // The boundary is outlined across the strip.
+  // The boundary is outlined across the strip, the bands on every side.
   EXPECT_TRUE(
       isDark(image.pixel(static_cast<int>(strip.center().x()), static_cast<int>(boundary))));
+  for (const double x : {strip.left(), strip.right()}) {
+    EXPECT_TRUE(isDark(image.pixel(static_cast<int>(x), static_cast<int>(boundary / 2)))) << x;
+  }
   // The sand band carries its pattern; the band without a pattern stays white.
   const QRectF sand(strip.left() + 2, strip.top() + 2, strip.width() - 4, 10);
   EXPECT_TRUE(anyPixel(image, sand, [](QRgb p) { return p != qRgb(255, 255, 255); }));
