@@ -133,7 +133,10 @@ LegendCorner ClearestLegendCorner(const TPlotView& view, const QSizeF& size) {
   int fewest = std::numeric_limits<int>::max();
   for (const LegendCorner corner : {LegendCorner::kBottomRight, LegendCorner::kBottomLeft,
                                     LegendCorner::kTopRight, LegendCorner::kTopLeft}) {
-    const int covered = coveredSegments(view, LegendBoxAt(view, size, corner));
+    // With room around the box, so that the legend does not touch a curve.
+    const double room = view.Surface().ppx / 8;
+    const int covered =
+        coveredSegments(view, LegendBoxAt(view, size, corner).adjusted(-room, -room, room, room));
     if (covered < fewest) {
       fewest = covered;
       best = corner;

@@ -49,5 +49,6 @@ enum class LegendCorner { kBottomRight, kBottomLeft, kTopRight, kTopLeft };
 // The box of `size` in `corner` of the view's panel 1.
 QRectF LegendBoxAt(const TPlotView& view, const QSizeF& size, LegendCorner corner);
 // Of the four corners, bottom-right first, the one where a box of `size`
-// covers the fewest segments of the visible curves.
+// and an eighth of an inch around it covers the fewest segments of the
+// visible curves.
 LegendCorner ClearestLegendCorner(const TPlotView& view, const QSizeF& size);
