@@ -5,56 +5,25 @@
 // a crash, a sanitizer report or a hang is a finding.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
-#include <unistd.h>
-
-#include "core/dialogs.h"
 #include "core/plot_ranges.h"
 #include "core/plot_results.h"
 #include "core/plot_set.h"
 #include "core/plot_ticks.h"
 #include "core/program_data.h"
+#include "core/silent_dialogs.h"
 #include "core/soil_layer_tables.h"
 #include "core/units.h"
+#include "fuzz/scratch_input.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // A plot area of 1000 pixels with labels 16 pixels high.
 constexpr double kAreaPixels = 1000;
 constexpr double kLabelPixels = 16;
-
-// Answers nothing and shows nothing.
-class SilentDialogs : public TDialogs {
- public:
-  void Information(const QString&) override {}
-  void Error(const QString&) override {}
-  Answer Confirm(const QString&) override { return Answer::kCancel; }
-  FileChoice OpenFile(const QString&, const QStringList&, const QString&) override { return {}; }
-  FileChoice SaveFile(const QString&, const QStringList&, const QString&) override { return {}; }
-  bool Print(QPrinter&) override { return false; }
-  bool PageSetup(QPrinter&) override { return false; }
-};
-
-const fs::path& scratchFolder() {
-  static const fs::path* const folder = [] {
-    const auto* path = new fs::path(fs::temp_directory_path() /
-                                    ("bormek-fuzz-plot-" + std::to_string(::getpid())));
-    fs::create_directories(*path);
-    std::atexit([] {
-      std::error_code ignored;
-      fs::remove_all(scratchFolder(), ignored);
-    });
-    return path;
-  }();
-  return *folder;
-}
 
 void openWindows(const TPlotSet& plots) {
   for (const PlotDefinition& definition : kPlotDefinitions) {
@@ -78,7 +47,7 @@ void load(const std::string& path, bool current) {
     project.MinDiameter() = 0.9L;
   }
   TPlotSet plots;
-  SilentDialogs dialogs;
+  TSilentDialogs dialogs;
   if (LoadPlotResults(plots, project, dialogs, path, true)) {
     openWindows(plots);
   }
@@ -87,11 +56,7 @@ void load(const std::string& path, bool current) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const fs::path input = scratchFolder() / "input.bkp";
-  {
-    std::ofstream out(input, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-  }
+  const std::filesystem::path input = bormek::fuzzing::WriteInput(data, size, "input.bkp");
   load(input.string(), true);
   load(input.string(), false);
   return 0;

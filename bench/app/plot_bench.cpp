@@ -12,12 +12,12 @@
 #include <stdexcept>
 
 #include "bench/largest_project.h"
-#include "core/dialogs.h"
 #include "core/plot_painter.h"
 #include "core/plot_results.h"
 #include "core/plot_set.h"
 #include "core/plot_view.h"
 #include "core/program_data.h"
+#include "core/silent_dialogs.h"
 #include "core/soil_layer_tables.h"
 #include "entry/engine_run.h"
 
@@ -27,17 +27,6 @@ namespace fs = std::filesystem;
 
 const QSize kWindowPixels(1600, 1000);
 constexpr double kScreenPpi = 96;
-
-class SilentDialogs : public TDialogs {
- public:
-  void Information(const QString&) override {}
-  void Error(const QString&) override {}
-  Answer Confirm(const QString&) override { return Answer::kCancel; }
-  FileChoice OpenFile(const QString&, const QStringList&, const QString&) override { return {}; }
-  FileChoice SaveFile(const QString&, const QStringList&, const QString&) override { return {}; }
-  bool Print(QPrinter&) override { return false; }
-  bool PageSetup(QPrinter&) override { return false; }
-};
 
 // The largest project and the plot file its run wrote.
 struct LargestRun {
@@ -63,7 +52,7 @@ LargestRun& largestRun() {
 
 void LoadLargestPlotFile(benchmark::State& state) {
   LargestRun& run = largestRun();
-  SilentDialogs dialogs;
+  TSilentDialogs dialogs;
   TPlotSet plots;
   for (auto _ : state) {
     if (!LoadPlotResults(plots, run.project, dialogs, run.plotFile, true)) {
@@ -76,7 +65,7 @@ void LoadLargestPlotFile(benchmark::State& state) {
 
 void PaintLargestSkinFrictionPlot(benchmark::State& state) {
   LargestRun& run = largestRun();
-  SilentDialogs dialogs;
+  TSilentDialogs dialogs;
   TPlotSet plots;
   LoadPlotResults(plots, run.project, dialogs, run.plotFile, true);
   TGraphPlot& skin = plots.Plot(PlotId::pltSkin);

@@ -12,6 +12,7 @@
 #include <QSvgRenderer>
 #include <cstdlib>
 
+#include "app/support/fan_plot.h"
 #include "core/graph_plot.h"
 #include "core/plot_view.h"
 #include "support/test_folder.h"
@@ -30,10 +31,7 @@ struct SavedPlot {
     plot.Caption = QStringLiteral("Skin friction");
     plot.XCaption = QStringLiteral("Load");
     plot.YCaption = QStringLiteral("Depth");
-    plot.SetLineCount(3);
-    plot.Line(0).Points = {{0, 0}, {40, 25}};
-    plot.Line(1).Points = {{0, 0}, {20, 25}};
-    plot.Line(2).Points = {{0, 0}, {10, 25}};
+    bormek::app_testing::SetFanCurves(plot);
     EXPECT_TRUE(view.Open());
     view.SetLegendShown(true);
     PaintSurface window;

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <functional>
 
+#include "app/support/fan_plot.h"
 #include "core/graph_plot.h"
 #include "core/plot_export.h"
 #include "core/plot_view.h"
@@ -33,10 +34,7 @@ struct KnownPlot {
     plot.YUnits = QStringLiteral("L2");
     plot.Markers = 0;
     plot.WidthLine = 4;
-    plot.SetLineCount(3);
-    plot.Line(0).Points = {{0, 0}, {40, 25}};
-    plot.Line(1).Points = {{0, 0}, {20, 25}};
-    plot.Line(2).Points = {{0, 0}, {10, 25}};
+    bormek::app_testing::SetFanCurves(plot);
     plot.Line(1).Visible = false;
     EXPECT_TRUE(view.Open());
     view.SetLegendShown(true);
