@@ -20,6 +20,7 @@
 #include "core/display_name.h"
 #include "core/file_commands.h"
 #include "core/path_text.h"
+#include "core/plot_set.h"
 #include "core/program_data.h"
 #include "core/run_driver.h"
 #include "core/soil_layer_columns.h"
@@ -29,6 +30,7 @@
 #include "widgets/about_box.h"
 #include "widgets/data_form.h"
 #include "widgets/data_windows.h"
+#include "widgets/plot_form.h"
 #include "widgets/table_form.h"
 
 namespace {
@@ -96,7 +98,8 @@ TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* p
     : QMainWindow(parent),
       arguments_(arguments),
       dialogs_(dialogs),
-      tables_(CreateSoilLayerTables()) {
+      tables_(CreateSoilLayerTables()),
+      plots_(std::make_unique<TPlotSet>()) {
   setAcceptDrops(true);
   settings_.ReadAtCreation();
 
@@ -121,7 +124,10 @@ TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* p
   tables_->Component("tblDataClay")->Comments = kClayComments;
   project_ = std::make_unique<TProgramData>(*tables_);
   dataWindows_ = new TDataWindows(mdiArea_, *project_, settings_, dialogs_);
-  files_ = std::make_unique<TFileCommands>(*project_, settings_, dialogs_,
+  plots_->SetWindowFactory([this](TGraphPlot& plot) -> TPlotWindow* {
+    return TPlotForm::Create(plot, mdiArea_, dialogs_);
+  });
+  files_ = std::make_unique<TFileCommands>(*project_, *plots_, settings_, dialogs_,
                                            static_cast<TProjectView&>(*this));
 
   ShowProjectName();
@@ -296,7 +302,7 @@ void TMainForm::CompRunClick() {
     return;
   }
   TRunDriver driver(
-      dialogs_, [this] { return files_->SaveProject(); },
+      dialogs_, *plots_, [this] { return files_->SaveProject(); },
       [](bool busy) {
         if (busy) {
           QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -304,11 +310,14 @@ void TMainForm::CompRunClick() {
           QGuiApplication::restoreOverrideCursor();
         }
       });
-  driver.CompRunClick(*project_, QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                                     QLatin1String(kEngineLibraryFileName));
-  // The plot results of the run are read by the plot model, which the
-  // window does not have yet.
-  SetResultsLoaded(false);
+  const RunOutcome outcome =
+      driver.CompRunClick(*project_, QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                         QLatin1String(kEngineLibraryFileName));
+  // A run that did not reach the engine leaves the results as they were.
+  if (outcome.ran) {
+    SetResultsLoaded(outcome.resultsLoaded);
+    plots_->RefreshWindows();
+  }
   updateCommandStates();
 }
 

@@ -43,6 +43,7 @@ class QToolBar;
 class TDataWindows;
 class TDialogs;
 class TFileCommands;
+class TPlotSet;
 class TProgramData;
 struct SoilLayerTables;
 
@@ -56,6 +57,8 @@ class TMainForm : public QMainWindow, private TProjectView {
   ~TMainForm() override;
 
   TProgramData& Project() { return *project_; }
+  // The thirteen plot definitions the results are loaded into.
+  TPlotSet& Plots() { return *plots_; }
   SoilLayerTables& Tables() { return *tables_; }
   QMdiArea* mdiArea() const { return mdiArea_; }
   // The action or menu with the object name (see above); nullptr for none.
@@ -79,7 +82,8 @@ class TMainForm : public QMainWindow, private TProjectView {
  public slots:
   // Run Analysis: commits the active child window (a refused entry cancels
   // the run), saves the project (Save As for a new one), runs the engine
-  // library beside the program and reports through the dialogs.
+  // library beside the program, reports through the dialogs and loads the
+  // plot results the run wrote.
   void CompRunClick();
 
  protected:
@@ -131,6 +135,7 @@ class TMainForm : public QMainWindow, private TProjectView {
   TDialogs& dialogs_;
   std::unique_ptr<SoilLayerTables> tables_;
   std::unique_ptr<TProgramData> project_;
+  std::unique_ptr<TPlotSet> plots_;
   TAppSettings settings_;
   std::unique_ptr<TFileCommands> files_;
   TDataWindows* dataWindows_ = nullptr;

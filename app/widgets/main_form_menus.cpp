@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "core/plot_set.h"
 #include "core/program_data.h"
 #include "core/units.h"
 #include "widgets/data_windows.h"
@@ -170,7 +171,10 @@ void TMainForm::createComputationMenu() {
 void TMainForm::createGraphicsMenu() {
   QMenu* menu = addMenu(nullptr, QStringLiteral("&Graphics"), QStringLiteral("GraphicsMenu"));
   for (const PlotItem& plot : kPlotItems) {
-    addItem(menu, QLatin1String(plot.caption), QLatin1String(plot.plot) + QStringLiteral("Item"));
+    QAction* item = addItem(menu, QLatin1String(plot.caption),
+                            QLatin1String(plot.plot) + QStringLiteral("Item"));
+    TGraphPlot* shown = plots_->Find(plot.plot);
+    connect(item, &QAction::triggered, this, [shown] { shown->Show(); });
     if (plot.separatorAfter) {
       menu->addSeparator();
     }
@@ -237,7 +241,10 @@ void TMainForm::createToolBar() {
   connect(addButton(ToolbarIcon::kViewOutput, QStringLiteral("View Output"), "ViewOutputButton"),
           &QAction::triggered, this, [this] { openInEditor(projectPathWithExtension(".bko")); });
   addButton(ToolbarIcon::kSoilProfile, QStringLiteral("View Soil Profile"), "SoilProfileButton");
-  addButton(ToolbarIcon::kCombinedPlot, QStringLiteral("Combined Plot"), "CombinedPlotButton");
-  addButton(ToolbarIcon::kLoadSettlement, QStringLiteral("Load vs. Settlement"),
-            "LoadSettlementButton");
+  connect(
+      addButton(ToolbarIcon::kCombinedPlot, QStringLiteral("Combined Plot"), "CombinedPlotButton"),
+      &QAction::triggered, this, [this] { plots_->Plot(PlotId::pltCombine).Show(); });
+  connect(addButton(ToolbarIcon::kLoadSettlement, QStringLiteral("Load vs. Settlement"),
+                    "LoadSettlementButton"),
+          &QAction::triggered, this, [this] { plots_->Plot(PlotId::pltAxial).Show(); });
 }

@@ -535,7 +535,10 @@ TEST_F(MainWindow, ANewProjectIsSavedRunAndReportsCompletion) {
                                        "for results or error messages.")});
   EXPECT_TRUE(QFileInfo::exists(folder_.filePath(QStringLiteral("pier.bko"))));
   EXPECT_FALSE(QFileInfo::exists(folder_.filePath(QStringLiteral("names.dat"))));
-  EXPECT_FALSE(enabled("CombinedPlotButton"));
+  // The run's plot file is loaded: the plot commands are offered.
+  EXPECT_TRUE(form.ResultsLoaded());
+  EXPECT_TRUE(enabled("CombinedPlotButton"));
+  EXPECT_TRUE(enabled("LoadSettlementButton"));
 }
 
 TEST_F(MainWindow, MissingHelpDocumentsShowNoMessage) {
