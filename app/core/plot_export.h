@@ -10,10 +10,9 @@
 #include <QString>
 
 #include "core/colour_depth.h"
+#include "core/drawing_files.h"
 
 class TPlotView;
-
-enum class PictureFormat { kBmp, kPng, kSvg, kPdf };
 
 struct PictureOptions {
   double widthInches = 6;
@@ -23,10 +22,6 @@ struct PictureOptions {
 };
 
 enum class SaveResult { kSaved, kOutOfMemory, kNotWritten };
-
-// The format of a file name's extension, compared without regard to case;
-// BMP for any other.
-PictureFormat PictureFormatOf(const QString& path);
 
 // The view painted on a white image of `pixels` at `pixelsPerInch` as a
 // saved picture shows it; black and white draws every curve and legend
