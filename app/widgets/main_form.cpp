@@ -30,6 +30,7 @@
 #include "widgets/about_box.h"
 #include "widgets/data_form.h"
 #include "widgets/data_windows.h"
+#include "widgets/elevation_view.h"
 #include "widgets/plot_form.h"
 #include "widgets/table_form.h"
 
@@ -196,6 +197,8 @@ void TMainForm::showEvent(QShowEvent* event) {
   settings_.ReadAtFirstShowing();
   ShowRecentFiles();
   files_->StartWith(arguments_);
+  // The program starts with an elevation view of the project it opened.
+  createElevationView();
   updateCommandStates();
 }
 
@@ -246,6 +249,32 @@ bool TMainForm::CommitActiveChild() {
 
 // The project is being replaced or the program ends: the data windows close
 // without storing, the table windows after storing a valid pending entry.
+TDlgSideView* TMainForm::createElevationView() {
+  auto* view = new TDlgSideView(*project_, dialogs_);
+  view->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* window = mdiArea_->addSubWindow(view);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  view->SetSubWindow(window);
+  window->show();
+  view->FormActivate();
+  return view;
+}
+
+void TMainForm::ViewElevationClick() {
+  if (!CommitActiveChild()) {
+    return;
+  }
+  if (elevation_ == nullptr) {
+    elevation_ = createElevationView();
+    return;
+  }
+  auto* window = qobject_cast<QMdiSubWindow*>(elevation_->parentWidget());
+  if (window != nullptr) {
+    window->showNormal();
+    mdiArea_->setActiveSubWindow(window);
+  }
+}
+
 void TMainForm::CloseAllChildren() {
   dataWindows_->CloseAll();
   mdiArea_->closeAllSubWindows();

@@ -31,6 +31,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <memory>
@@ -40,6 +41,7 @@
 
 class QMdiArea;
 class QToolBar;
+class TDlgSideView;
 class TDataWindows;
 class TDialogs;
 class TFileCommands;
@@ -85,6 +87,10 @@ class TMainForm : public QMainWindow, private TProjectView {
   // library beside the program, reports through the dialogs and loads the
   // plot results the run wrote.
   void CompRunClick();
+  // Computation > "&View Shaft Elevation" and "View Soil Profile": the
+  // first use creates an elevation view and remembers it; later uses bring
+  // it to the front until it is closed.
+  void ViewElevationClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -124,6 +130,7 @@ class TMainForm : public QMainWindow, private TProjectView {
   void openInEditor(const QString& path);
   void openHelpDocument(const QString& fileName);
   void showAboutBox();
+  TDlgSideView* createElevationView();
   void showChild(int index);
 
   void updateCommandStates();
@@ -142,6 +149,7 @@ class TMainForm : public QMainWindow, private TProjectView {
   bool resultsLoaded_ = false;
   bool shown_ = false;
 
+  QPointer<TDlgSideView> elevation_;  // the view the command opened last
   QMdiArea* mdiArea_ = nullptr;
   std::array<QAction*, kPrevFileSlots> recentSlots_{};
   QAction* recentSeparator_ = nullptr;

@@ -161,7 +161,9 @@ void TMainForm::createComputationMenu() {
           &QAction::triggered, this, [this] { openInEditor(projectPathWithExtension(".bkr")); });
   connect(addItem(menu, QStringLiteral("Edit &Output Text"), QStringLiteral("EditOutputItem")),
           &QAction::triggered, this, [this] { openInEditor(projectPathWithExtension(".bko")); });
-  addItem(menu, QStringLiteral("&View Shaft Elevation"), QStringLiteral("ViewElevationItem"));
+  connect(
+      addItem(menu, QStringLiteral("&View Shaft Elevation"), QStringLiteral("ViewElevationItem")),
+      &QAction::triggered, this, &TMainForm::ViewElevationClick);
   connect(menu, &QMenu::aboutToShow, this, [this] {
     CommitActiveChild();
     updateCommandStates();
@@ -240,7 +242,9 @@ void TMainForm::createToolBar() {
           &QAction::triggered, this, &TMainForm::showSoilLayerTable);
   connect(addButton(ToolbarIcon::kViewOutput, QStringLiteral("View Output"), "ViewOutputButton"),
           &QAction::triggered, this, [this] { openInEditor(projectPathWithExtension(".bko")); });
-  addButton(ToolbarIcon::kSoilProfile, QStringLiteral("View Soil Profile"), "SoilProfileButton");
+  connect(addButton(ToolbarIcon::kSoilProfile, QStringLiteral("View Soil Profile"),
+                    "SoilProfileButton"),
+          &QAction::triggered, this, &TMainForm::ViewElevationClick);
   connect(
       addButton(ToolbarIcon::kCombinedPlot, QStringLiteral("Combined Plot"), "CombinedPlotButton"),
       &QAction::triggered, this, [this] { plots_->Plot(PlotId::pltCombine).Show(); });

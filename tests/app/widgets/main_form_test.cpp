@@ -380,20 +380,22 @@ TEST_F(MainWindow, ADroppedFileIsOpenedWithoutEnteringTheRecentList) {
 }
 
 TEST_F(MainWindow, TheWindowMenuListsTheChildWindows) {
+  // The program starts with its elevation view open.
   TMainForm& form = start();
-  openMenu("WindowMenu");
-  EXPECT_FALSE(form.Action("WindowSlotsSeparator")->isVisible());
-  EXPECT_FALSE(form.Action("WindowSlot1")->isVisible());
-  closePopups();
-
-  clickButton("SoilLayerButton");
   ASSERT_EQ(form.mdiArea()->subWindowList().size(), 1);
   openMenu("WindowMenu");
   EXPECT_TRUE(form.Action("WindowSlotsSeparator")->isVisible());
-  EXPECT_TRUE(form.Action("WindowSlot1")->isVisible());
-  EXPECT_EQ(form.Action("WindowSlot1")->text(),
-            form.mdiArea()->subWindowList().front()->windowTitle());
+  EXPECT_EQ(form.Action("WindowSlot1")->text(), QStringLiteral("Elevation View"));
   EXPECT_FALSE(form.Action("WindowSlot2")->isVisible());
+  closePopups();
+
+  clickButton("SoilLayerButton");
+  ASSERT_EQ(form.mdiArea()->subWindowList().size(), 2);
+  openMenu("WindowMenu");
+  EXPECT_TRUE(form.Action("WindowSlot2")->isVisible());
+  EXPECT_EQ(form.Action("WindowSlot2")->text(),
+            form.mdiArea()->subWindowList().back()->windowTitle());
+  EXPECT_FALSE(form.Action("WindowSlot3")->isVisible());
 }
 
 struct MenuItems {
