@@ -1,11 +1,14 @@
 // Every question and message of the application goes through this one
-// interface: information boxes, the Yes/No/Cancel question and the file
-// dialogs. The desktop program installs QtDialogs; tests install a scripted
+// interface: information boxes, the Yes/No/Cancel question, the file
+// dialogs and the print dialog. The desktop program installs QtDialogs; tests install a scripted
 // implementation. No widget calls QMessageBox or QFileDialog directly.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class QPagedPaintDevice;
 
 class TDialogs {
  public:
@@ -29,4 +32,8 @@ class TDialogs {
   // Asks before overwriting an existing file.
   virtual FileChoice SaveFile(const QString& title, const QStringList& filters,
                               const QString& startPath) = 0;
+  // The print dialog titled `title`; when the user confirms a printer,
+  // `paint` draws the pages on it. False when the user cancelled.
+  virtual bool Print(const QString& title,
+                     const std::function<void(QPagedPaintDevice& printer)>& paint) = 0;
 };

@@ -7,6 +7,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QRegularExpression>
 
 namespace {
@@ -75,4 +77,17 @@ TDialogs::FileChoice QtDialogs::OpenFile(const QString& title, const QStringList
 TDialogs::FileChoice QtDialogs::SaveFile(const QString& title, const QStringList& filters,
                                          const QString& startPath) {
   return runFileDialog(QFileDialog::AcceptSave, title, filters, startPath);
+}
+
+bool QtDialogs::Print(const QString& title,
+                      const std::function<void(QPagedPaintDevice& printer)>& paint) {
+  QPrinter printer;
+  printer.setDocName(title);
+  QPrintDialog dialog(&printer, QApplication::activeWindow());
+  dialog.setWindowTitle(title);
+  if (dialog.exec() != QDialog::Accepted) {
+    return false;
+  }
+  paint(printer);
+  return true;
 }

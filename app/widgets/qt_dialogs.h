@@ -1,5 +1,6 @@
 // The desktop program's dialogs: QMessageBox for the information box and
-// the Yes/No/Cancel question, QFileDialog for choosing files. Each dialog is
+// the Yes/No/Cancel question, QFileDialog for choosing files, QPrintDialog
+// for printing. Each dialog is
 // modal over the active window.
 #pragma once
 
@@ -16,4 +17,6 @@ class QtDialogs : public TDialogs {
   // Asks before overwriting; the extension is added as in OpenFile.
   FileChoice SaveFile(const QString& title, const QStringList& filters,
                       const QString& startPath) override;
+  bool Print(const QString& title,
+             const std::function<void(QPagedPaintDevice& printer)>& paint) override;
 };

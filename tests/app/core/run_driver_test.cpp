@@ -27,6 +27,10 @@ class RecordingDialogs : public TDialogs {
   Answer Confirm(const QString&) override { return Answer::kCancel; }
   FileChoice OpenFile(const QString&, const QStringList&, const QString&) override { return {}; }
   FileChoice SaveFile(const QString&, const QStringList&, const QString&) override { return {}; }
+  bool Print(const QString&, const std::function<void(QPagedPaintDevice&)>&) override {
+    ADD_FAILURE() << "unexpected print dialog";
+    return false;
+  }
 };
 
 struct Fixture {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QPdfWriter>
+
 void ScriptedDialogs::QueueFile(const QString& path, int filterIndex) {
   files_.push_back({true, path, filterIndex});
 }
@@ -64,4 +67,22 @@ TDialogs::FileChoice ScriptedDialogs::nextFile(Kind kind, const QString& title,
   const FileChoice choice = files_.front();
   files_.pop_front();
   return choice;
+}
+
+bool ScriptedDialogs::Print(const QString& title,
+                            const std::function<void(QPagedPaintDevice& printer)>& paint) {
+  calls_.push_back({Kind::kPrint, title, {}, {}});
+  if (prints_.empty()) {
+    ADD_FAILURE() << "unexpected print dialog: " << title.toStdString();
+    return false;
+  }
+  const bool accepted = prints_.front();
+  prints_.pop_front();
+  if (accepted) {
+    QBuffer buffer(&printed_);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&buffer);
+    paint(pdf);
+  }
+  return accepted;
 }

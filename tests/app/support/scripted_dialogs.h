@@ -1,9 +1,11 @@
-// A TDialogs for tests: answers the Yes/No/Cancel questions and the file
-// dialogs from queues the test fills, and records every call in order. A
-// question with no answer queued fails the test and is answered Cancel (a
-// file dialog: cancelled).
+// A TDialogs for tests: answers the Yes/No/Cancel questions, the file
+// dialogs and the print dialog from queues the test fills, and records every
+// call in order. A question with no answer queued fails the test and is
+// answered Cancel (a file or print dialog: cancelled). A confirmed print
+// paints into a PDF kept in memory.
 #pragma once
 
+#include <QByteArray>
 #include <deque>
 #include <vector>
 
@@ -11,7 +13,7 @@
 
 class ScriptedDialogs : public TDialogs {
  public:
-  enum class Kind { kInformation, kConfirm, kOpenFile, kSaveFile };
+  enum class Kind { kInformation, kConfirm, kOpenFile, kSaveFile, kPrint };
 
   // One call: the message, question or dialog title, and for the file
   // dialogs their filters and start path.
@@ -27,6 +29,10 @@ class ScriptedDialogs : public TDialogs {
   void QueueFile(const QString& path, int filterIndex = 0);
   // The user cancels the next file dialog.
   void QueueCancelledFile();
+  // The user confirms (or cancels) the next print dialog.
+  void QueuePrint(bool accepted) { prints_.push_back(accepted); }
+  // The PDF of the last confirmed print; empty when nothing was printed.
+  const QByteArray& Printed() const { return printed_; }
 
   const std::vector<Call>& Calls() const { return calls_; }
   // The texts of the information boxes, in order.
@@ -34,7 +40,7 @@ class ScriptedDialogs : public TDialogs {
   // The texts of the Yes/No/Cancel questions, in order.
   QStringList Questions() const;
   // Answers and files queued but not asked for.
-  std::size_t UnusedAnswers() const { return answers_.size() + files_.size(); }
+  std::size_t UnusedAnswers() const { return answers_.size() + files_.size() + prints_.size(); }
 
   void Information(const QString& text) override;
   Answer Confirm(const QString& text) override;
@@ -42,6 +48,8 @@ class ScriptedDialogs : public TDialogs {
                       const QString& startPath) override;
   FileChoice SaveFile(const QString& title, const QStringList& filters,
                       const QString& startPath) override;
+  bool Print(const QString& title,
+             const std::function<void(QPagedPaintDevice& printer)>& paint) override;
 
  private:
   FileChoice nextFile(Kind kind, const QString& title, const QStringList& filters,
@@ -50,5 +58,7 @@ class ScriptedDialogs : public TDialogs {
 
   std::deque<Answer> answers_;
   std::deque<FileChoice> files_;
+  std::deque<bool> prints_;
+  QByteArray printed_;
   std::vector<Call> calls_;
 };

@@ -39,6 +39,10 @@ class ScriptedDialogs : public TDialogs {
   Answer Confirm(const QString&) override { return Answer::kCancel; }
   FileChoice OpenFile(const QString&, const QStringList&, const QString&) override { return {}; }
   FileChoice SaveFile(const QString&, const QStringList&, const QString&) override { return {}; }
+  bool Print(const QString&, const std::function<void(QPagedPaintDevice&)>&) override {
+    ADD_FAILURE() << "unexpected print dialog";
+    return false;
+  }
 };
 
 using bormek::ui_testing::addRows;
