@@ -86,6 +86,22 @@ TEST_F(HelpWindowTest, TheContentsTabListsBothManualsWithTheirChapters) {
   EXPECT_EQ(shownTopic(), section->data(0, Qt::UserRole).toString());
 }
 
+// A link of a page, chosen with the keyboard as in any browser: Tab to
+// the first link of the contents page, Enter to follow it, Back to return.
+TEST_F(HelpWindowTest, LinksOfAPageLeadToTheirPageAndBackReturns) {
+  start();
+  form_->Action("ContentsItem")->trigger();
+  QTextBrowser* browser = help()->Browser();
+  browser->setFocus();
+  QTest::keyClick(browser, Qt::Key_Tab);
+  QTest::keyClick(browser, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(shownTopic(), QStringLiteral("user/index.html"));
+  EXPECT_EQ(documentTitle(), QStringLiteral("Bormek User's Manual"));
+  browser->backward();
+  EXPECT_EQ(shownTopic(), QStringLiteral("contents.html"));
+}
+
 TEST_F(HelpWindowTest, F1OpensThePageOfTheActiveWindow) {
   start();
   struct Case {
