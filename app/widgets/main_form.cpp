@@ -1,9 +1,8 @@
 #include "widgets/main_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -14,11 +13,12 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
-#include <QUrl>
 
 #include "core/dialogs.h"
 #include "core/display_name.h"
 #include "core/file_commands.h"
+#include "core/help_book.h"
+#include "core/help_topics.h"
 #include "core/path_text.h"
 #include "core/plot_set.h"
 #include "core/program_data.h"
@@ -32,6 +32,8 @@
 #include "widgets/data_windows.h"
 #include "widgets/elevation_view.h"
 #include "widgets/plot_form.h"
+#include "widgets/help_window.h"
+#include "widgets/report_viewer.h"
 #include "widgets/table_form.h"
 
 namespace {
@@ -346,13 +348,21 @@ void TMainForm::CompRunClick() {
   if (outcome.ran) {
     SetResultsLoaded(outcome.resultsLoaded);
     plots_->RefreshWindows();
+    TReportViewer::ReloadAll(mdiArea_);
   }
   updateCommandStates();
 }
 
+// The configured editor wins; without one the program's own viewer shows
+// the file.
 void TMainForm::openInEditor(const QString& path) {
-  const EditorCommand command = EditorCommandFor(settings_.WordProcessor, path);
-  if (command.program.isEmpty() || !QProcess::startDetached(command.program, command.arguments)) {
+  const auto command = EditorCommandFor(settings_.WordProcessor, path);
+  if (!command) {
+    TReportViewer::Show(mdiArea_, path, dialogs_);
+    return;
+  }
+  if (command->program.isEmpty() ||
+      !QProcess::startDetached(command->program, command->arguments)) {
     dialogs_.Information(kEditorFailure);
   }
 }
@@ -371,13 +381,37 @@ void TMainForm::showChild(int index) {
   mdiArea_->setActiveSubWindow(child);
 }
 
-// Help documents sit beside the program; a missing one is passed over
-// silently.
-void TMainForm::openHelpDocument(const QString& fileName) {
-  const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
-  if (QFileInfo::exists(path)) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+THelpWindow* TMainForm::HelpWindow() const {
+  return helpWindow_.data();
+}
+
+// The manuals beside the program, in the one help window.
+void TMainForm::showHelp(const QString& topic, int tab) {
+  if (helpWindow_ == nullptr) {
+    helpWindow_ = new THelpWindow(ManualFolderBesideProgram(), dialogs_, this);
   }
+  helpWindow_->ShowTab(static_cast<THelpWindow::Tab>(tab));
+  helpWindow_->ShowTopic(topic);
+}
+
+// F1: the page of the window the user works in.
+void TMainForm::showContextHelp() {
+  const bool inHelp = helpWindow_ != nullptr && QApplication::activeWindow() == helpWindow_;
+  showHelp(HelpTopicFor(inHelp ? QStringLiteral("THelpWindow") : activeWindowKey()),
+           static_cast<int>(THelpWindow::Tab::kContents));
+}
+
+// The help key of the active child window: a table window's table caption,
+// otherwise the class of the window; "" when no child is open.
+QString TMainForm::activeWindowKey() const {
+  const QMdiSubWindow* child = mdiArea_->currentSubWindow();
+  if (child == nullptr || child->widget() == nullptr) {
+    return {};
+  }
+  if (const auto* table = qobject_cast<const TTableForm*>(child->widget())) {
+    return table->TableCaption();
+  }
+  return QLatin1String(child->widget()->metaObject()->className());
 }
 
 void TMainForm::showAboutBox() {

@@ -4,8 +4,10 @@
 // Save, Save As, recent files, a dropped file, the file named on the
 // command line, closing) to TFileCommands and shows what they change, keeps
 // the settings (editor and recent files), switches units, design method and
-// computation method, starts the external editor and the engine run, and
-// serves the Window and Help menus.
+// computation method, starts the external editor (or shows the file in the
+// program's own report viewer when no editor is set) and the engine run,
+// and serves the Window and Help menus: the manuals in the help window, F1
+// for the page of the active window, the update check.
 //
 // Every question and message goes through the TDialogs given to the
 // constructor, which must outlive the window.
@@ -22,8 +24,8 @@
 // "pltCombinedSettleItem"); "CascadeItem", "ArrangeIconsItem",
 // "WindowSlotsSeparator", "WindowSlot1" to "WindowSlot50"; "ContentsItem",
 // "UsersManualItem", "TechnicalManualItem", "AboutItem",
-// "CheckForUpdatesItem". Toolbar buttons "NewButton", "OpenButton",
-// "SaveButton", "RunButton", "SoilLayerButton", "ViewOutputButton",
+// "CheckForUpdatesItem"; the F1 action "ContextHelpAction". Toolbar buttons "NewButton",
+// "OpenButton", "SaveButton", "RunButton", "SoilLayerButton", "ViewOutputButton",
 // "SoilProfileButton", "CombinedPlotButton", "LoadSettlementButton".
 // Menus for Menu(): "FileMenu", "DataMenu", "UnitsMenu", "DesignMethodMenu",
 // "ComputationMethodsMenu", "ComputationMenu", "GraphicsMenu", "WindowMenu",
@@ -46,6 +48,7 @@ class TDataWindows;
 class TDialogs;
 class TFileCommands;
 class TPlotSet;
+class THelpWindow;
 class TProgramData;
 struct SoilLayerTables;
 
@@ -80,6 +83,8 @@ class TMainForm : public QMainWindow, private TProjectView {
   bool CommitActiveChild() override;
   // The data windows (title, shaft properties, ..., control options).
   TDataWindows& DataWindows() { return *dataWindows_; }
+  // The help window once a Help item or F1 has opened it; nullptr before.
+  THelpWindow* HelpWindow() const;
 
  public slots:
   // Run Analysis: commits the active child window (a refused entry cancels
@@ -128,7 +133,9 @@ class TMainForm : public QMainWindow, private TProjectView {
   void setDesignControl(int control);
   void showSoilLayerTable();
   void openInEditor(const QString& path);
-  void openHelpDocument(const QString& fileName);
+  void showHelp(const QString& topic, int tab);
+  void showContextHelp();
+  QString activeWindowKey() const;
   void showAboutBox();
   TDlgSideView* createElevationView();
   void showChild(int index);
@@ -155,4 +162,5 @@ class TMainForm : public QMainWindow, private TProjectView {
   QAction* recentSeparator_ = nullptr;
   std::array<QAction*, 50> windowSlots_{};
   QAction* windowSeparator_ = nullptr;
+  QPointer<THelpWindow> helpWindow_;
 };

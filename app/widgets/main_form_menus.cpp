@@ -11,9 +11,13 @@
 #include <QToolBar>
 
 #include "core/plot_set.h"
+#include "core/dialogs.h"
+#include "core/help_book.h"
 #include "core/program_data.h"
 #include "core/units.h"
+#include "core/update_check.h"
 #include "widgets/data_windows.h"
+#include "widgets/help_window.h"
 #include "widgets/toolbar_icons.h"
 
 namespace {
@@ -205,20 +209,32 @@ void TMainForm::createWindowMenu() {
 
 void TMainForm::createHelpMenu() {
   QMenu* menu = addMenu(nullptr, QStringLiteral("&Help"), QStringLiteral("HelpMenu"));
-  connect(addItem(menu, QStringLiteral("&Contents"), QStringLiteral("ContentsItem")),
-          &QAction::triggered, this,
-          [this] { openHelpDocument(QStringLiteral("Bormek_2012.chm")); });
-  connect(addItem(menu, QStringLiteral("&User's Manual"), QStringLiteral("UsersManualItem")),
-          &QAction::triggered, this,
-          [this] { openHelpDocument(QStringLiteral("Bormek 2012 Users Manual.pdf")); });
-  connect(addItem(menu, QStringLiteral("&Technical Manual"), QStringLiteral("TechnicalManualItem")),
-          &QAction::triggered, this,
-          [this] { openHelpDocument(QStringLiteral("BormekTechnicalManual.bat")); });
+  auto addHelpItem = [this, menu](const QString& caption, const char* name, const char* topic,
+                                  THelpWindow::Tab tab) {
+    connect(addItem(menu, caption, QLatin1String(name)), &QAction::triggered, this,
+            [this, topic, tab] { showHelp(QLatin1String(topic), static_cast<int>(tab)); });
+  };
+  addHelpItem(QStringLiteral("&Contents"), "ContentsItem", kHelpContentsTopic,
+              THelpWindow::Tab::kContents);
+  addHelpItem(QStringLiteral("&User's Manual"), "UsersManualItem", kUsersManualTopic,
+              THelpWindow::Tab::kContents);
+  addHelpItem(QStringLiteral("&Technical Manual"), "TechnicalManualItem", kTechnicalManualTopic,
+              THelpWindow::Tab::kContents);
   menu->addSeparator();
   connect(addItem(menu, QStringLiteral("&About..."), QStringLiteral("AboutItem")),
           &QAction::triggered, this, &TMainForm::showAboutBox);
-  addItem(menu, QStringLiteral("&Check for Updates"), QStringLiteral("CheckForUpdatesItem"));
+  connect(
+      addItem(menu, QStringLiteral("&Check for Updates"), QStringLiteral("CheckForUpdatesItem")),
+      &QAction::triggered, this, [this] { OpenUpdatePage(dialogs_); });
   connect(menu, &QMenu::aboutToShow, this, &TMainForm::CommitActiveChild);
+
+  // F1 works in every window of the program, the help window included.
+  auto* contextHelp = new QAction(QStringLiteral("Help on this window"), this);
+  contextHelp->setObjectName(QStringLiteral("ContextHelpAction"));
+  contextHelp->setShortcut(QKeySequence::HelpContents);
+  contextHelp->setShortcutContext(Qt::ApplicationShortcut);
+  addAction(contextHelp);
+  connect(contextHelp, &QAction::triggered, this, &TMainForm::showContextHelp);
 }
 
 void TMainForm::createToolBar() {
