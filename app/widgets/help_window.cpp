@@ -5,10 +5,10 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
-#include <QPrinter>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeWidget>

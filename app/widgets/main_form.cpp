@@ -31,8 +31,8 @@
 #include "widgets/data_form.h"
 #include "widgets/data_windows.h"
 #include "widgets/elevation_view.h"
-#include "widgets/plot_form.h"
 #include "widgets/help_window.h"
+#include "widgets/plot_form.h"
 #include "widgets/report_viewer.h"
 #include "widgets/table_form.h"
 

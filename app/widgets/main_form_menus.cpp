@@ -10,9 +10,9 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "core/plot_set.h"
 #include "core/dialogs.h"
 #include "core/help_book.h"
+#include "core/plot_set.h"
 #include "core/program_data.h"
 #include "core/units.h"
 #include "core/update_check.h"

@@ -8,8 +8,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QVBoxLayout>
