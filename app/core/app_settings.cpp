@@ -82,19 +82,15 @@ void TAppSettings::UpdatePrevFile(const QString& path) {
   }
 }
 
-EditorCommand EditorCommandFor(const QString& wordProcessor, const QString& path) {
+std::optional<EditorCommand> EditorCommandFor(const QString& wordProcessor, const QString& path) {
   if (wordProcessor.trimmed().isEmpty()) {
-#ifdef _WIN32
-    return {QStringLiteral("notepad.exe"), {path}};
-#else
-    return {QStringLiteral("xdg-open"), {path}};
-#endif
+    return std::nullopt;
   }
   if (QFileInfo(wordProcessor).isFile()) {
-    return {wordProcessor, {path}};
+    return EditorCommand{wordProcessor, {path}};
   }
   QStringList words =
       QProcess::splitCommand(wordProcessor + QStringLiteral(" \"") + path + QLatin1Char('"'));
   const QString program = words.takeFirst();
-  return {program, words};
+  return EditorCommand{program, words};
 }

@@ -8,13 +8,14 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "core/recent_files.h"
 
 class TAppSettings {
  public:
-  // Command (path) of the external text editor; empty: the platform's
-  // opener.
+  // Command (path) of the external text editor; empty: the program's own
+  // report viewer shows the files.
   QString WordProcessor;
   TRecentFiles Recent;
 
@@ -38,6 +39,6 @@ struct EditorCommand {
 
 // The command line `wordProcessor` + ' "' + `path` + '"' split into program
 // and arguments. A `wordProcessor` that names an existing file is the
-// program as a whole even with blanks in it; an empty one gives the
-// platform's opener (xdg-open; notepad.exe on Windows) with the path.
-EditorCommand EditorCommandFor(const QString& wordProcessor, const QString& path);
+// program as a whole even with blanks in it. None for an empty (or blank)
+// `wordProcessor`: no editor is configured.
+std::optional<EditorCommand> EditorCommandFor(const QString& wordProcessor, const QString& path);

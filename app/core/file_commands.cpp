@@ -7,6 +7,7 @@
 #include "core/dialogs.h"
 #include "core/display_name.h"
 #include "core/path_text.h"
+#include "core/plot_results.h"
 #include "core/program_data.h"
 #include "core/project_file.h"
 #include "core/project_view.h"
@@ -24,9 +25,9 @@ const QStringList kSaveFilters = {QStringLiteral("Bormek 7.0 (*.bkd)"),
 
 }  // namespace
 
-TFileCommands::TFileCommands(TProgramData& project, TAppSettings& settings, TDialogs& dialogs,
-                             TProjectView& view)
-    : project_(project), settings_(settings), dialogs_(dialogs), view_(view) {}
+TFileCommands::TFileCommands(TProgramData& project, TPlotSet& plots, TAppSettings& settings,
+                             TDialogs& dialogs, TProjectView& view)
+    : project_(project), plots_(plots), settings_(settings), dialogs_(dialogs), view_(view) {}
 
 void TFileCommands::New() {
   if (!view_.CommitActiveChild()) {
@@ -81,7 +82,7 @@ void TFileCommands::StartWith(const QStringList& arguments) {
   }();
   if (file.isFile()) {
     const std::string error = project_.CreateFromFile(toStdPath(file.absoluteFilePath()), true);
-    view_.SetResultsLoaded(false);
+    loadResults();
     if (!error.empty()) {
       dialogs_.Information(QString::fromStdString(error));
     }
@@ -154,9 +155,7 @@ void TFileCommands::loadProject(const QString& path, bool currentFormat) {
   QDir::setCurrent(QFileInfo(path).absolutePath());
   const std::string error = project_.CreateFromFile(toStdPath(path), currentFormat);
   view_.ShowProjectName();
-  // The plot results are read by the plot model, which the program does
-  // not have yet: no results are loaded.
-  view_.SetResultsLoaded(false);
+  loadResults();
   if (!error.empty()) {
     dialogs_.Information(QString::fromStdString(error));
   }
@@ -184,6 +183,10 @@ bool TFileCommands::writeProject() {
     dialogs_.Information(QString::fromStdString(error.what()));
     return false;
   }
+}
+
+void TFileCommands::loadResults() {
+  view_.SetResultsLoaded(LoadProjectResults(plots_, project_, dialogs_, false));
 }
 
 QString TFileCommands::projectPath() const {

@@ -2,9 +2,10 @@
 // recent file, a dropped file, the file named on the command line, Save,
 // Save As and closing, with the question whether to save changes first.
 // Each command first lets the active child window commit its edits and
-// goes no further when it refuses one. Questions and messages go through
-// TDialogs, everything shown through TProjectView; the project, settings,
-// dialogs and view must outlive the object.
+// goes no further when it refuses one. Opening a project also loads its
+// plot results when its plot file exists. Questions and messages go
+// through TDialogs, everything shown through TProjectView; the project,
+// plots, settings, dialogs and view must outlive the object.
 #pragma once
 
 #include <QString>
@@ -12,12 +13,13 @@
 
 class TAppSettings;
 class TDialogs;
+class TPlotSet;
 class TProgramData;
 class TProjectView;
 
 class TFileCommands {
  public:
-  TFileCommands(TProgramData& project, TAppSettings& settings, TDialogs& dialogs,
+  TFileCommands(TProgramData& project, TPlotSet& plots, TAppSettings& settings, TDialogs& dialogs,
                 TProjectView& view);
 
   // File New: a new project unless AskSaveChanges says no; either way no
@@ -32,9 +34,9 @@ class TFileCommands {
   // enter the recent list and leaves the column visibility as it is.
   void Drop(const QString& path);
   // At first showing: the project named by the first of the program's
-  // arguments (".bkd" added when it has no extension), or a new project
-  // when there is none or it does not exist. It does not enter the recent
-  // list.
+  // arguments (".bkd" added when it has no extension) with its plot
+  // results, or a new project when there is none or it does not exist. It
+  // does not enter the recent list.
   void StartWith(const QStringList& arguments);
   // File Save; a new project goes through Save As.
   void Save();
@@ -53,9 +55,11 @@ class TFileCommands {
   bool SaveProject();
   // Loads the project at `path` (the current file layout, or the legacy
   // one when `currentFormat` is false) after closing every child window,
-  // makes its folder the current folder, puts it first in the recent list
-  // and applies the column visibility. A reading error is shown; the
-  // project keeps what was read.
+  // makes its folder the current folder, loads its plot results, puts it
+  // first in the recent list and applies the column visibility. A reading
+  // error of the project is shown; the project keeps what was read. The
+  // plot results are read without a message: they are simply not loaded
+  // when they cannot be read.
   void OpenFileName(const QString& path, bool currentFormat = true);
 
  private:
@@ -67,7 +71,12 @@ class TFileCommands {
   bool writeProject();
   QString projectPath() const;
 
+  // Loads the project's plot results when its plot file exists and tells
+  // the view whether they are loaded.
+  void loadResults();
+
   TProgramData& project_;
+  TPlotSet& plots_;
   TAppSettings& settings_;
   TDialogs& dialogs_;
   TProjectView& view_;

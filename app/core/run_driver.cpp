@@ -5,6 +5,7 @@
 
 #include "core/dialogs.h"
 #include "core/path_text.h"
+#include "core/plot_results.h"
 #include "core/program_data.h"
 #include "runner/project_run.h"
 #include "runner/run_status.h"
@@ -29,9 +30,12 @@ QString faultMessage(const ProjectRun& run) {
 
 }  // namespace
 
-TRunDriver::TRunDriver(TDialogs& dialogs, std::function<bool()> saveProject,
+TRunDriver::TRunDriver(TDialogs& dialogs, TPlotSet& plots, std::function<bool()> saveProject,
                        std::function<void(bool)> busy)
-    : dialogs_(dialogs), saveProject_(std::move(saveProject)), busy_(std::move(busy)) {}
+    : dialogs_(dialogs),
+      plots_(plots),
+      saveProject_(std::move(saveProject)),
+      busy_(std::move(busy)) {}
 
 RunOutcome TRunDriver::CompRunClick(TProgramData& project, const QString& libraryPath) {
   RunOutcome outcome;
@@ -52,5 +56,6 @@ RunOutcome TRunDriver::CompRunClick(TProgramData& project, const QString& librar
   outcome.ran = true;
   outcome.status = run.status;
   dialogs_.Information(outcome.status == kRunCompleted ? kCompleted : kCompletedWithErrors);
+  outcome.resultsLoaded = LoadProjectResults(plots_, project, dialogs_, true);
   return outcome;
 }

@@ -4,8 +4,7 @@
 
 #include <QDialog>
 
-inline constexpr const char* kProductName = "Bormek 2012";
-inline constexpr const char* kProductVersion = "2012.7.8";
+#include "core/product.h"
 
 class TAboutBox : public QDialog {
   Q_OBJECT

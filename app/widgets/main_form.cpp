@@ -1,9 +1,8 @@
 #include "widgets/main_form.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -14,12 +13,14 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
-#include <QUrl>
 
 #include "core/dialogs.h"
 #include "core/display_name.h"
 #include "core/file_commands.h"
+#include "core/help_book.h"
+#include "core/help_topics.h"
 #include "core/path_text.h"
+#include "core/plot_set.h"
 #include "core/program_data.h"
 #include "core/results_export.h"
 #include "core/run_driver.h"
@@ -30,6 +31,10 @@
 #include "widgets/about_box.h"
 #include "widgets/data_form.h"
 #include "widgets/data_windows.h"
+#include "widgets/elevation_view.h"
+#include "widgets/help_window.h"
+#include "widgets/plot_form.h"
+#include "widgets/report_viewer.h"
 #include "widgets/table_form.h"
 
 namespace {
@@ -97,7 +102,8 @@ TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* p
     : QMainWindow(parent),
       arguments_(arguments),
       dialogs_(dialogs),
-      tables_(CreateSoilLayerTables()) {
+      tables_(CreateSoilLayerTables()),
+      plots_(std::make_unique<TPlotSet>()) {
   setAcceptDrops(true);
   settings_.ReadAtCreation();
 
@@ -122,7 +128,10 @@ TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* p
   tables_->Component("tblDataClay")->Comments = kClayComments;
   project_ = std::make_unique<TProgramData>(*tables_);
   dataWindows_ = new TDataWindows(mdiArea_, *project_, settings_, dialogs_);
-  files_ = std::make_unique<TFileCommands>(*project_, settings_, dialogs_,
+  plots_->SetWindowFactory([this](TGraphPlot& plot) -> TPlotWindow* {
+    return TPlotForm::Create(plot, mdiArea_, dialogs_);
+  });
+  files_ = std::make_unique<TFileCommands>(*project_, *plots_, settings_, dialogs_,
                                            static_cast<TProjectView&>(*this));
 
   ShowProjectName();
@@ -195,6 +204,8 @@ void TMainForm::showEvent(QShowEvent* event) {
   settings_.ReadAtFirstShowing();
   ShowRecentFiles();
   files_->StartWith(arguments_);
+  // The program starts with an elevation view of the project it opened.
+  createElevationView();
   updateCommandStates();
 }
 
@@ -245,6 +256,32 @@ bool TMainForm::CommitActiveChild() {
 
 // The project is being replaced or the program ends: the data windows close
 // without storing, the table windows after storing a valid pending entry.
+TDlgSideView* TMainForm::createElevationView() {
+  auto* view = new TDlgSideView(*project_, dialogs_);
+  view->setAttribute(Qt::WA_DeleteOnClose);
+  QMdiSubWindow* window = mdiArea_->addSubWindow(view);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  view->SetSubWindow(window);
+  window->show();
+  view->FormActivate();
+  return view;
+}
+
+void TMainForm::ViewElevationClick() {
+  if (!CommitActiveChild()) {
+    return;
+  }
+  if (elevation_ == nullptr) {
+    elevation_ = createElevationView();
+    return;
+  }
+  auto* window = qobject_cast<QMdiSubWindow*>(elevation_->parentWidget());
+  if (window != nullptr) {
+    window->showNormal();
+    mdiArea_->setActiveSubWindow(window);
+  }
+}
+
 void TMainForm::CloseAllChildren() {
   dataWindows_->CloseAll();
   mdiArea_->closeAllSubWindows();
@@ -301,7 +338,7 @@ void TMainForm::CompRunClick() {
     return;
   }
   TRunDriver driver(
-      dialogs_, [this] { return files_->SaveProject(); },
+      dialogs_, *plots_, [this] { return files_->SaveProject(); },
       [](bool busy) {
         if (busy) {
           QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -309,17 +346,28 @@ void TMainForm::CompRunClick() {
           QGuiApplication::restoreOverrideCursor();
         }
       });
-  driver.CompRunClick(*project_, QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                                     QLatin1String(kEngineLibraryFileName));
-  // The plot results of the run are read by the plot model, which the
-  // window does not have yet.
-  SetResultsLoaded(false);
+  const RunOutcome outcome =
+      driver.CompRunClick(*project_, QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                         QLatin1String(kEngineLibraryFileName));
+  // A run that did not reach the engine leaves the results as they were.
+  if (outcome.ran) {
+    SetResultsLoaded(outcome.resultsLoaded);
+    plots_->RefreshWindows();
+    TReportViewer::ReloadAll(mdiArea_);
+  }
   updateCommandStates();
 }
 
+// The configured editor wins; without one the program's own viewer shows
+// the file.
 void TMainForm::openInEditor(const QString& path) {
-  const EditorCommand command = EditorCommandFor(settings_.WordProcessor, path);
-  if (command.program.isEmpty() || !QProcess::startDetached(command.program, command.arguments)) {
+  const auto command = EditorCommandFor(settings_.WordProcessor, path);
+  if (!command) {
+    TReportViewer::Show(mdiArea_, path, dialogs_);
+    return;
+  }
+  if (command->program.isEmpty() ||
+      !QProcess::startDetached(command->program, command->arguments)) {
     dialogs_.Information(kEditorFailure);
   }
 }
@@ -338,13 +386,37 @@ void TMainForm::showChild(int index) {
   mdiArea_->setActiveSubWindow(child);
 }
 
-// Help documents sit beside the program; a missing one is passed over
-// silently.
-void TMainForm::openHelpDocument(const QString& fileName) {
-  const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName;
-  if (QFileInfo::exists(path)) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+THelpWindow* TMainForm::HelpWindow() const {
+  return helpWindow_.data();
+}
+
+// The manuals beside the program, in the one help window.
+void TMainForm::showHelp(const QString& topic, int tab) {
+  if (helpWindow_ == nullptr) {
+    helpWindow_ = new THelpWindow(ManualFolderBesideProgram(), dialogs_, this);
   }
+  helpWindow_->ShowTab(static_cast<THelpWindow::Tab>(tab));
+  helpWindow_->ShowTopic(topic);
+}
+
+// F1: the page of the window the user works in.
+void TMainForm::showContextHelp() {
+  const bool inHelp = helpWindow_ != nullptr && QApplication::activeWindow() == helpWindow_;
+  showHelp(HelpTopicFor(inHelp ? QStringLiteral("THelpWindow") : activeWindowKey()),
+           static_cast<int>(THelpWindow::Tab::kContents));
+}
+
+// The help key of the active child window: a table window's table caption,
+// otherwise the class of the window; "" when no child is open.
+QString TMainForm::activeWindowKey() const {
+  const QMdiSubWindow* child = mdiArea_->currentSubWindow();
+  if (child == nullptr || child->widget() == nullptr) {
+    return {};
+  }
+  if (const auto* table = qobject_cast<const TTableForm*>(child->widget())) {
+    return table->TableCaption();
+  }
+  return QLatin1String(child->widget()->metaObject()->className());
 }
 
 void TMainForm::showAboutBox() {

@@ -4,8 +4,10 @@
 // Save, Save As, recent files, a dropped file, the file named on the
 // command line, closing) to TFileCommands and shows what they change, keeps
 // the settings (editor and recent files), switches units, design method and
-// computation method, starts the external editor and the engine run, and
-// serves the Window and Help menus.
+// computation method, starts the external editor (or shows the file in the
+// program's own report viewer when no editor is set) and the engine run,
+// and serves the Window and Help menus: the manuals in the help window, F1
+// for the page of the active window, the update check.
 //
 // Every question and message goes through the TDialogs given to the
 // constructor, which must outlive the window.
@@ -22,8 +24,8 @@
 // "pltCombinedSettleItem"); "CascadeItem", "ArrangeIconsItem",
 // "WindowSlotsSeparator", "WindowSlot1" to "WindowSlot50"; "ContentsItem",
 // "UsersManualItem", "TechnicalManualItem", "AboutItem",
-// "CheckForUpdatesItem". Toolbar buttons "NewButton", "OpenButton",
-// "SaveButton", "RunButton", "SoilLayerButton", "ViewOutputButton",
+// "CheckForUpdatesItem"; the F1 action "ContextHelpAction". Toolbar buttons "NewButton",
+// "OpenButton", "SaveButton", "RunButton", "SoilLayerButton", "ViewOutputButton",
 // "SoilProfileButton", "CombinedPlotButton", "LoadSettlementButton".
 // Menus for Menu(): "FileMenu", "DataMenu", "UnitsMenu", "DesignMethodMenu",
 // "ComputationMethodsMenu", "ComputationMenu", "GraphicsMenu", "WindowMenu",
@@ -31,6 +33,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <array>
 #include <memory>
@@ -40,9 +43,12 @@
 
 class QMdiArea;
 class QToolBar;
+class TDlgSideView;
 class TDataWindows;
 class TDialogs;
 class TFileCommands;
+class TPlotSet;
+class THelpWindow;
 class TProgramData;
 struct SoilLayerTables;
 
@@ -56,6 +62,8 @@ class TMainForm : public QMainWindow, private TProjectView {
   ~TMainForm() override;
 
   TProgramData& Project() { return *project_; }
+  // The thirteen plot definitions the results are loaded into.
+  TPlotSet& Plots() { return *plots_; }
   SoilLayerTables& Tables() { return *tables_; }
   QMdiArea* mdiArea() const { return mdiArea_; }
   // The action or menu with the object name (see above); nullptr for none.
@@ -75,12 +83,19 @@ class TMainForm : public QMainWindow, private TProjectView {
   bool CommitActiveChild() override;
   // The data windows (title, shaft properties, ..., control options).
   TDataWindows& DataWindows() { return *dataWindows_; }
+  // The help window once a Help item or F1 has opened it; nullptr before.
+  THelpWindow* HelpWindow() const;
 
  public slots:
   // Run Analysis: commits the active child window (a refused entry cancels
   // the run), saves the project (Save As for a new one), runs the engine
-  // library beside the program and reports through the dialogs.
+  // library beside the program, reports through the dialogs and loads the
+  // plot results the run wrote.
   void CompRunClick();
+  // Computation > "&View Shaft Elevation" and "View Soil Profile": the
+  // first use creates an elevation view and remembers it; later uses bring
+  // it to the front until it is closed.
+  void ViewElevationClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -119,8 +134,11 @@ class TMainForm : public QMainWindow, private TProjectView {
   void setDesignControl(int control);
   void showSoilLayerTable();
   void openInEditor(const QString& path);
-  void openHelpDocument(const QString& fileName);
+  void showHelp(const QString& topic, int tab);
+  void showContextHelp();
+  QString activeWindowKey() const;
   void showAboutBox();
+  TDlgSideView* createElevationView();
   void showChild(int index);
 
   void updateCommandStates();
@@ -132,15 +150,18 @@ class TMainForm : public QMainWindow, private TProjectView {
   TDialogs& dialogs_;
   std::unique_ptr<SoilLayerTables> tables_;
   std::unique_ptr<TProgramData> project_;
+  std::unique_ptr<TPlotSet> plots_;
   TAppSettings settings_;
   std::unique_ptr<TFileCommands> files_;
   TDataWindows* dataWindows_ = nullptr;
   bool resultsLoaded_ = false;
   bool shown_ = false;
 
+  QPointer<TDlgSideView> elevation_;  // the view the command opened last
   QMdiArea* mdiArea_ = nullptr;
   std::array<QAction*, kPrevFileSlots> recentSlots_{};
   QAction* recentSeparator_ = nullptr;
   std::array<QAction*, 50> windowSlots_{};
   QAction* windowSeparator_ = nullptr;
+  QPointer<THelpWindow> helpWindow_;
 };

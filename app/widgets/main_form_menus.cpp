@@ -10,9 +10,14 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "core/dialogs.h"
+#include "core/help_book.h"
+#include "core/plot_set.h"
 #include "core/program_data.h"
 #include "core/units.h"
+#include "core/update_check.h"
 #include "widgets/data_windows.h"
+#include "widgets/help_window.h"
 #include "widgets/toolbar_icons.h"
 
 namespace {
@@ -163,7 +168,9 @@ void TMainForm::createComputationMenu() {
           &QAction::triggered, this, [this] { openInEditor(projectPathWithExtension(".bkr")); });
   connect(addItem(menu, QStringLiteral("Edit &Output Text"), QStringLiteral("EditOutputItem")),
           &QAction::triggered, this, [this] { openInEditor(projectPathWithExtension(".bko")); });
-  addItem(menu, QStringLiteral("&View Shaft Elevation"), QStringLiteral("ViewElevationItem"));
+  connect(
+      addItem(menu, QStringLiteral("&View Shaft Elevation"), QStringLiteral("ViewElevationItem")),
+      &QAction::triggered, this, &TMainForm::ViewElevationClick);
   connect(menu, &QMenu::aboutToShow, this, [this] {
     CommitActiveChild();
     updateCommandStates();
@@ -173,7 +180,10 @@ void TMainForm::createComputationMenu() {
 void TMainForm::createGraphicsMenu() {
   QMenu* menu = addMenu(nullptr, QStringLiteral("&Graphics"), QStringLiteral("GraphicsMenu"));
   for (const PlotItem& plot : kPlotItems) {
-    addItem(menu, QLatin1String(plot.caption), QLatin1String(plot.plot) + QStringLiteral("Item"));
+    QAction* item = addItem(menu, QLatin1String(plot.caption),
+                            QLatin1String(plot.plot) + QStringLiteral("Item"));
+    TGraphPlot* shown = plots_->Find(plot.plot);
+    connect(item, &QAction::triggered, this, [shown] { shown->Show(); });
     if (plot.separatorAfter) {
       menu->addSeparator();
     }
@@ -202,20 +212,32 @@ void TMainForm::createWindowMenu() {
 
 void TMainForm::createHelpMenu() {
   QMenu* menu = addMenu(nullptr, QStringLiteral("&Help"), QStringLiteral("HelpMenu"));
-  connect(addItem(menu, QStringLiteral("&Contents"), QStringLiteral("ContentsItem")),
-          &QAction::triggered, this,
-          [this] { openHelpDocument(QStringLiteral("Bormek_2012.chm")); });
-  connect(addItem(menu, QStringLiteral("&User's Manual"), QStringLiteral("UsersManualItem")),
-          &QAction::triggered, this,
-          [this] { openHelpDocument(QStringLiteral("Bormek 2012 Users Manual.pdf")); });
-  connect(addItem(menu, QStringLiteral("&Technical Manual"), QStringLiteral("TechnicalManualItem")),
-          &QAction::triggered, this,
-          [this] { openHelpDocument(QStringLiteral("BormekTechnicalManual.bat")); });
+  auto addHelpItem = [this, menu](const QString& caption, const char* name, const char* topic,
+                                  THelpWindow::Tab tab) {
+    connect(addItem(menu, caption, QLatin1String(name)), &QAction::triggered, this,
+            [this, topic, tab] { showHelp(QLatin1String(topic), static_cast<int>(tab)); });
+  };
+  addHelpItem(QStringLiteral("&Contents"), "ContentsItem", kHelpContentsTopic,
+              THelpWindow::Tab::kContents);
+  addHelpItem(QStringLiteral("&User's Manual"), "UsersManualItem", kUsersManualTopic,
+              THelpWindow::Tab::kContents);
+  addHelpItem(QStringLiteral("&Technical Manual"), "TechnicalManualItem", kTechnicalManualTopic,
+              THelpWindow::Tab::kContents);
   menu->addSeparator();
   connect(addItem(menu, QStringLiteral("&About..."), QStringLiteral("AboutItem")),
           &QAction::triggered, this, &TMainForm::showAboutBox);
-  addItem(menu, QStringLiteral("&Check for Updates"), QStringLiteral("CheckForUpdatesItem"));
+  connect(
+      addItem(menu, QStringLiteral("&Check for Updates"), QStringLiteral("CheckForUpdatesItem")),
+      &QAction::triggered, this, [this] { OpenUpdatePage(dialogs_); });
   connect(menu, &QMenu::aboutToShow, this, &TMainForm::CommitActiveChild);
+
+  // F1 works in every window of the program, the help window included.
+  auto* contextHelp = new QAction(QStringLiteral("Help on this window"), this);
+  contextHelp->setObjectName(QStringLiteral("ContextHelpAction"));
+  contextHelp->setShortcut(QKeySequence::HelpContents);
+  contextHelp->setShortcutContext(Qt::ApplicationShortcut);
+  addAction(contextHelp);
+  connect(contextHelp, &QAction::triggered, this, &TMainForm::showContextHelp);
 }
 
 void TMainForm::createToolBar() {
@@ -239,8 +261,13 @@ void TMainForm::createToolBar() {
           &QAction::triggered, this, &TMainForm::showSoilLayerTable);
   connect(addButton(ToolbarIcon::kViewOutput, QStringLiteral("View Output"), "ViewOutputButton"),
           &QAction::triggered, this, [this] { openInEditor(projectPathWithExtension(".bko")); });
-  addButton(ToolbarIcon::kSoilProfile, QStringLiteral("View Soil Profile"), "SoilProfileButton");
-  addButton(ToolbarIcon::kCombinedPlot, QStringLiteral("Combined Plot"), "CombinedPlotButton");
-  addButton(ToolbarIcon::kLoadSettlement, QStringLiteral("Load vs. Settlement"),
-            "LoadSettlementButton");
+  connect(addButton(ToolbarIcon::kSoilProfile, QStringLiteral("View Soil Profile"),
+                    "SoilProfileButton"),
+          &QAction::triggered, this, &TMainForm::ViewElevationClick);
+  connect(
+      addButton(ToolbarIcon::kCombinedPlot, QStringLiteral("Combined Plot"), "CombinedPlotButton"),
+      &QAction::triggered, this, [this] { plots_->Plot(PlotId::pltCombine).Show(); });
+  connect(addButton(ToolbarIcon::kLoadSettlement, QStringLiteral("Load vs. Settlement"),
+                    "LoadSettlementButton"),
+          &QAction::triggered, this, [this] { plots_->Plot(PlotId::pltAxial).Show(); });
 }

@@ -7,17 +7,16 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QRegularExpression>
 
 namespace {
 
 // "bkd" of "Bormek 2012 (*.bkd)"; empty for "(*)".
-QString firstFilterSuffix(const QStringList& filters) {
-  if (filters.isEmpty()) {
-    return {};
-  }
+QString filterSuffix(const QString& filter) {
   static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^ ;)*]+)"));
-  return pattern.match(filters.front()).captured(1);
+  return pattern.match(filter).captured(1);
 }
 
 TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& title,
@@ -27,7 +26,11 @@ TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& 
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   dialog.setNameFilters(filters);
-  dialog.setDefaultSuffix(firstFilterSuffix(filters));
+  dialog.setDefaultSuffix(filters.isEmpty() ? QString() : filterSuffix(filters.front()));
+  // A name typed without an extension takes the chosen filter's.
+  QObject::connect(
+      &dialog, &QFileDialog::filterSelected, &dialog,
+      [&dialog](const QString& filter) { dialog.setDefaultSuffix(filterSuffix(filter)); });
   if (!startPath.isEmpty()) {
     const QFileInfo start(QDir::current(), startPath);
     dialog.setDirectory(start.absolutePath());
@@ -43,12 +46,20 @@ TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& 
   return choice;
 }
 
+void showBox(QMessageBox::Icon icon, const QString& text) {
+  QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.exec();
+}
+
 }  // namespace
 
 void QtDialogs::Information(const QString& text) {
-  QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(), text,
-                  QMessageBox::Ok, QApplication::activeWindow());
-  box.exec();
+  showBox(QMessageBox::Information, text);
+}
+
+void QtDialogs::Error(const QString& text) {
+  showBox(QMessageBox::Critical, text);
 }
 
 TDialogs::Answer QtDialogs::Confirm(const QString& text) {
@@ -75,4 +86,14 @@ TDialogs::FileChoice QtDialogs::OpenFile(const QString& title, const QStringList
 TDialogs::FileChoice QtDialogs::SaveFile(const QString& title, const QStringList& filters,
                                          const QString& startPath) {
   return runFileDialog(QFileDialog::AcceptSave, title, filters, startPath);
+}
+
+bool QtDialogs::Print(QPrinter& printer) {
+  QPrintDialog dialog(&printer, QApplication::activeWindow());
+  return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtDialogs::PageSetup(QPrinter& printer) {
+  QPageSetupDialog dialog(&printer, QApplication::activeWindow());
+  return dialog.exec() == QDialog::Accepted;
 }

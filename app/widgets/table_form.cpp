@@ -150,6 +150,11 @@ TTableForm::~TTableForm() {
   detach();
 }
 
+QString TTableForm::TableCaption() const {
+  const TGridTable* shown = table();
+  return shown != nullptr ? QString::fromStdString(shown->Caption) : QString();
+}
+
 TGridTable* TTableForm::table() const {
   return model_ != nullptr ? model_->Table() : nullptr;
 }

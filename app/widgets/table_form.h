@@ -51,6 +51,9 @@ class TTableForm : public QWidget {
   // Stores the pending edit of the current cell into the table; false (with
   // the message shown and the focus kept) when the entry is refused.
   bool FormDeactivate();
+  // The caption of the table shown ("Soil Layer Data", "Sand Layer Data");
+  // "" once the table is gone.
+  QString TableCaption() const;
 
   ~TTableForm() override;
   // The window's client size: the grid sized to whole columns and rows,

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "app/support/scratch_settings.h"
 #include "app/support/scripted_dialogs.h"
 #include "core/app_settings.h"
+#include "core/plot_set.h"
 #include "core/program_data.h"
 #include "core/project_view.h"
 #include "support/engine_run.h"
@@ -80,10 +83,11 @@ class FileCommandsTest : public ::testing::Test {
   bormek::testing::TestFolder folder;
   std::unique_ptr<SoilLayerTables> tables = CreateSoilLayerTables();
   TProgramData project{*tables};
+  TPlotSet plots;
   TAppSettings settings;
   ScriptedDialogs dialogs;
   RecordingView view;
-  TFileCommands commands{project, settings, dialogs, view};
+  TFileCommands commands{project, plots, settings, dialogs, view};
 };
 
 TEST_F(FileCommandsTest, AskSaveChangesGoesOnUnlessCancelledOrLeftUnsaved) {
@@ -107,7 +111,7 @@ TEST_F(FileCommandsTest, AskSaveChangesGoesOnUnlessCancelledOrLeftUnsaved) {
   for (const Case& c : cases) {
     bormek::testing::TestFolder scratch;
     ScriptedDialogs script;
-    TFileCommands asking(project, settings, script, view);
+    TFileCommands asking(project, plots, settings, script, view);
     project.Create();
     project.FileName = c.named ? scratch.file("named.bkd") : kNewProjectFileName;
     project.SetModified(c.modified);
@@ -267,6 +271,51 @@ TEST_F(FileCommandsTest, TheFirstProgramArgumentNamesTheProjectToStartWith) {
   }
   EXPECT_TRUE(dialogs.Calls().empty());
   EXPECT_EQ(settings.Recent.PrevFileCount, 0);
+}
+
+// A plot file of one diameter with one depth row and three load-settlement
+// curves, all zeros: the layout in numbers, 3 + 7 + 3 x 15 x 4 of them.
+std::string zeroPlotFile() {
+  std::string text = "1 1 3\r\n";
+  for (int k = 0; k < 7 + 3 * 15 * 4; ++k) {
+    text += "0\r\n";
+  }
+  return text;
+}
+
+TEST_F(FileCommandsTest, OpeningAProjectLoadsItsPlotResultsWhenItsPlotFileCanBeRead) {
+  const struct {
+    const char* what;
+    const char* plotFile;  // nullptr: none
+    const char* told;
+  } plotFiles[] = {
+      {"no plot file", nullptr, "no results"},
+      {"a readable plot file", "whole", "results"},
+      {"a truncated plot file", "1 1 3\r\n0 0", "no results"},
+  };
+  const struct {
+    const char* what;
+    std::function<void(TFileCommands&, const QString&)> open;
+  } ways[] = {
+      {"Open", [](TFileCommands& files, const QString& path) { files.OpenFileName(path); }},
+      {"drop", [](TFileCommands& files, const QString& path) { files.Drop(path); }},
+      {"start", [](TFileCommands& files, const QString& path) { files.StartWith({path}); }},
+  };
+  for (const auto& p : plotFiles) {
+    for (const auto& way : ways) {
+      const QString path = projectFile("results.bkd");
+      std::filesystem::remove(folder.path() / "results.bkp");
+      if (p.plotFile != nullptr) {
+        const std::string text = std::string(p.plotFile) == "whole" ? zeroPlotFile() : p.plotFile;
+        folder.write("results.bkp", text);
+      }
+      view.calls.clear();
+      way.open(commands, path);
+      EXPECT_EQ(std::count(view.calls.begin(), view.calls.end(), p.told), 1)
+          << p.what << ", " << way.what;
+    }
+  }
+  EXPECT_TRUE(dialogs.Calls().empty());
 }
 
 TEST_F(FileCommandsTest, ClosingWritesTheSettingsAndClosesTheChildrenUnlessCancelled) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/dialogs.h"
+#include "core/plot_set.h"
 #include "core/program_data.h"
 #include "support/engine_run.h"
 #include "support/test_folder.h"
@@ -27,18 +28,22 @@ class RecordingDialogs : public TDialogs {
   Answer Confirm(const QString&) override { return Answer::kCancel; }
   FileChoice OpenFile(const QString&, const QStringList&, const QString&) override { return {}; }
   FileChoice SaveFile(const QString&, const QStringList&, const QString&) override { return {}; }
+  void Error(const QString& text) override { Information(text); }
+  bool Print(QPrinter&) override { return false; }
+  bool PageSetup(QPrinter&) override { return false; }
 };
 
 struct Fixture {
   std::unique_ptr<SoilLayerTables> tables = CreateSoilLayerTables();
   TProgramData project{*tables};
   RecordingDialogs dialogs;
+  TPlotSet plots;
   int busyCalls = 0;
 
   // A run command whose saving writes the project under its FileName.
   TRunDriver savingDriver() {
     return TRunDriver(
-        dialogs,
+        dialogs, plots,
         [this] {
           project.Save();
           return true;
@@ -80,6 +85,8 @@ TEST(RunDriver, ASavedProjectRunsAndReportsCompletion) {
   QDir::setCurrent(previous);
   EXPECT_TRUE(outcome.ran);
   EXPECT_EQ(outcome.status, 0);
+  EXPECT_TRUE(outcome.resultsLoaded);
+  EXPECT_EQ(f.plots.Plot(PlotId::pltSkin).LineCount(), 1);
   EXPECT_EQ(f.dialogs.messages, std::vector<QString>{kCompleted});
   EXPECT_EQ(f.busyCalls, 2);
   EXPECT_TRUE(folder.exists("run.bko"));
@@ -95,7 +102,7 @@ TEST(RunDriver, ASavedProjectRunsAndReportsCompletion) {
 TEST(RunDriver, CancellingSaveAsEndsQuietly) {
   Fixture f;
   TRunDriver driver(
-      f.dialogs, [] { return false; }, [&](bool) { ++f.busyCalls; });
+      f.dialogs, f.plots, [] { return false; }, [&](bool) { ++f.busyCalls; });
   EXPECT_FALSE(driver.CompRunClick(f.project, libraryPath()).ran);
   EXPECT_TRUE(f.dialogs.messages.empty());
   EXPECT_EQ(f.busyCalls, 0);
@@ -138,6 +145,7 @@ TEST(RunDriver, ARunThatCannotReachTheEngineIsReportedAndLeavesNoNamesDat) {
   }
 }
 
+// The refused input leaves an empty plot file, which cannot be read.
 TEST(RunDriver, ANonZeroStatusWarnsOfErrors) {
   TestFolder folder;
   const QString previous = QDir::currentPath();
@@ -148,9 +156,11 @@ TEST(RunDriver, ANonZeroStatusWarnsOfErrors) {
   QDir::setCurrent(previous);
   EXPECT_TRUE(outcome.ran);
   EXPECT_EQ(outcome.status, 7);
+  EXPECT_FALSE(outcome.resultsLoaded);
   EXPECT_EQ(f.dialogs.messages,
-            std::vector<QString>{"Computations are completed, but there may be errors.\nPlease, "
-                                 "check output file for results or error messages."});
+            (std::vector<QString>{"Computations are completed, but there may be errors.\nPlease, "
+                                  "check output file for results or error messages.",
+                                  "An error occured in running the main program."}));
 }
 
 }  // namespace

@@ -24,12 +24,20 @@ QStringList ScriptedDialogs::Messages() const {
   return textsOf(Kind::kInformation);
 }
 
+QStringList ScriptedDialogs::Errors() const {
+  return textsOf(Kind::kError);
+}
+
 QStringList ScriptedDialogs::Questions() const {
   return textsOf(Kind::kConfirm);
 }
 
 void ScriptedDialogs::Information(const QString& text) {
   calls_.push_back({Kind::kInformation, text, {}, {}});
+}
+
+void ScriptedDialogs::Error(const QString& text) {
+  calls_.push_back({Kind::kError, text, {}, {}});
 }
 
 TDialogs::Answer ScriptedDialogs::Confirm(const QString& text) {
@@ -64,4 +72,22 @@ TDialogs::FileChoice ScriptedDialogs::nextFile(Kind kind, const QString& title,
   const FileChoice choice = files_.front();
   files_.pop_front();
   return choice;
+}
+
+bool ScriptedDialogs::Print(QPrinter& printer) {
+  return printDialog(Kind::kPrint, OnPrint, printer);
+}
+
+bool ScriptedDialogs::PageSetup(QPrinter& printer) {
+  return printDialog(Kind::kPageSetup, OnPageSetup, printer);
+}
+
+bool ScriptedDialogs::printDialog(Kind kind, const std::function<bool(QPrinter&)>& hook,
+                                  QPrinter& printer) {
+  calls_.push_back({kind, {}, {}, {}});
+  if (!hook) {
+    ADD_FAILURE() << "unexpected print dialog";
+    return false;
+  }
+  return hook(printer);
 }

@@ -380,20 +380,22 @@ TEST_F(MainWindow, ADroppedFileIsOpenedWithoutEnteringTheRecentList) {
 }
 
 TEST_F(MainWindow, TheWindowMenuListsTheChildWindows) {
+  // The program starts with its elevation view open.
   TMainForm& form = start();
-  openMenu("WindowMenu");
-  EXPECT_FALSE(form.Action("WindowSlotsSeparator")->isVisible());
-  EXPECT_FALSE(form.Action("WindowSlot1")->isVisible());
-  closePopups();
-
-  clickButton("SoilLayerButton");
   ASSERT_EQ(form.mdiArea()->subWindowList().size(), 1);
   openMenu("WindowMenu");
   EXPECT_TRUE(form.Action("WindowSlotsSeparator")->isVisible());
-  EXPECT_TRUE(form.Action("WindowSlot1")->isVisible());
-  EXPECT_EQ(form.Action("WindowSlot1")->text(),
-            form.mdiArea()->subWindowList().front()->windowTitle());
+  EXPECT_EQ(form.Action("WindowSlot1")->text(), QStringLiteral("Elevation View"));
   EXPECT_FALSE(form.Action("WindowSlot2")->isVisible());
+  closePopups();
+
+  clickButton("SoilLayerButton");
+  ASSERT_EQ(form.mdiArea()->subWindowList().size(), 2);
+  openMenu("WindowMenu");
+  EXPECT_TRUE(form.Action("WindowSlot2")->isVisible());
+  EXPECT_EQ(form.Action("WindowSlot2")->text(),
+            form.mdiArea()->subWindowList().back()->windowTitle());
+  EXPECT_FALSE(form.Action("WindowSlot3")->isVisible());
 }
 
 struct MenuItems {
@@ -536,13 +538,17 @@ TEST_F(MainWindow, ANewProjectIsSavedRunAndReportsCompletion) {
                                        "for results or error messages.")});
   EXPECT_TRUE(QFileInfo::exists(folder_.filePath(QStringLiteral("pier.bko"))));
   EXPECT_FALSE(QFileInfo::exists(folder_.filePath(QStringLiteral("names.dat"))));
-  EXPECT_FALSE(enabled("CombinedPlotButton"));
+  // The run's plot file is loaded: the plot commands are offered.
+  EXPECT_TRUE(form.ResultsLoaded());
+  EXPECT_TRUE(enabled("CombinedPlotButton"));
+  EXPECT_TRUE(enabled("LoadSettlementButton"));
 }
 
-TEST_F(MainWindow, MissingHelpDocumentsShowNoMessage) {
+// The manuals are installed beside the program: the Help items open them
+// without a message (their pages: help_window_test.cpp).
+TEST_F(MainWindow, TheHelpItemsOpenTheManualsWithoutAMessage) {
   TMainForm& form = start();
-  for (const char* item :
-       {"ContentsItem", "UsersManualItem", "TechnicalManualItem", "CheckForUpdatesItem"}) {
+  for (const char* item : {"ContentsItem", "UsersManualItem", "TechnicalManualItem"}) {
     QMenu* help = openMenu("HelpMenu");
     clickItem(help, form.Action(QLatin1String(item)));
   }

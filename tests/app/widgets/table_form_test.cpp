@@ -39,6 +39,9 @@ class ScriptedDialogs : public TDialogs {
   Answer Confirm(const QString&) override { return Answer::kCancel; }
   FileChoice OpenFile(const QString&, const QStringList&, const QString&) override { return {}; }
   FileChoice SaveFile(const QString&, const QStringList&, const QString&) override { return {}; }
+  void Error(const QString& text) override { Information(text); }
+  bool Print(QPrinter&) override { return false; }
+  bool PageSetup(QPrinter&) override { return false; }
 };
 
 using bormek::ui_testing::addRows;
