@@ -23,6 +23,7 @@
 #include "core/path_text.h"
 #include "core/plot_set.h"
 #include "core/program_data.h"
+#include "core/results_export.h"
 #include "core/run_driver.h"
 #include "core/soil_layer_columns.h"
 #include "core/soil_layer_tables.h"
@@ -189,6 +190,10 @@ void TMainForm::fileSaveClick() {
 void TMainForm::fileSaveAsClick() {
   files_->SaveAs();
   updateCommandStates();
+}
+
+void TMainForm::fileExportResultsClick() {
+  ExportResults(project_->FileName, dialogs_);
 }
 
 // ---- window events ----------------------------------------------------------
@@ -499,6 +504,8 @@ void TMainForm::updateCommandStates() {
       ->setEnabled(QFileInfo::exists(projectPathWithExtension(".bkr")));
   Action(QStringLiteral("EditOutputItem"))
       ->setEnabled(QFileInfo::exists(projectPathWithExtension(".bko")));
+  Action(QStringLiteral("FileExportResultsItem"))
+      ->setEnabled(QFileInfo::exists(projectPathWithExtension(".json")));
 
   const bool plots = resultsLoaded_ && QFileInfo::exists(projectPathWithExtension(".bkp"));
   for (QAction* item : Menu(QStringLiteral("GraphicsMenu"))->actions()) {

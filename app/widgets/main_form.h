@@ -14,8 +14,8 @@
 // constructor, which must outlive the window.
 //
 // QAction object names, for Action(): menu items "FileNewItem",
-// "FileOpenItem", "FileSaveItem", "FileSaveAsItem", "RecentFile1" to
-// "RecentFile10", "RecentFilesSeparator", "FileExitItem"; "TitleItem",
+// "FileOpenItem", "FileSaveItem", "FileSaveAsItem", "FileExportResultsItem",
+// "RecentFile1" to "RecentFile10", "RecentFilesSeparator", "FileExitItem"; "TitleItem",
 // "EnglishUnitsItem", "SiUnitsItem", "AsdItem", "LrfdItem",
 // "ShaftPropertiesItem", "SoilLayerDataItem", "FactorOfSafetyItem",
 // "ShaftLengthItem", "DesignLoadItem", "WaterTableItem",
@@ -121,6 +121,7 @@ class TMainForm : public QMainWindow, private TProjectView {
   void fileOpenClick();
   void fileSaveClick();
   void fileSaveAsClick();
+  void fileExportResultsClick();
   void openRecentFile(int slot);
   void dropFile(const QString& path);
 
