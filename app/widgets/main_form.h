@@ -7,7 +7,8 @@
 // computation method, starts the external editor (or shows the file in the
 // program's own report viewer when no editor is set) and the engine run,
 // and serves the Window and Help menus: the manuals in the help window, F1
-// for the page of the active window, the update check.
+// for the page of the active window (or of the modal dialog open, in a help
+// window of the dialog's own), the update check.
 //
 // Every question and message goes through the TDialogs given to the
 // constructor, which must outlive the window.
@@ -102,6 +103,8 @@ class TMainForm : public QMainWindow, private TProjectView {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // F1 in a modal dialog opens the dialog's page (showDialogHelp).
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void createFileMenu();
@@ -137,6 +140,7 @@ class TMainForm : public QMainWindow, private TProjectView {
   void showHelp(const QString& topic, int tab);
   void showContextHelp();
   QString activeWindowKey() const;
+  void showDialogHelp(QWidget* dialog, bool inHelp);
   void showAboutBox();
   TDlgSideView* createElevationView();
   void showChild(int index);
