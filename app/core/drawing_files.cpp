@@ -12,6 +12,11 @@ namespace {
 
 constexpr double kInchesPerMetre = 1 / 0.0254;
 
+// Largest bitmap drawn, in pixels: 1 GiB at 32 bits a pixel. Larger requests
+// are refused before allocating, since an overcommitted allocation would only
+// fail later, when painting touches the pages.
+constexpr qint64 kMaxBitmapPixels = qint64{1} << 28;
+
 bool paintOn(QPaintDevice& device, const QSizeF& size, const PaintRoutine& paint) {
   QPainter painter;
   if (!painter.begin(&device)) {
@@ -43,6 +48,9 @@ int PixelsOf(double inches, int pixelsPerInch) {
 }
 
 QImage RenderDrawing(const QSize& pixels, double pixelsPerInch, const PaintRoutine& paint) {
+  if (qint64{pixels.width()} * pixels.height() > kMaxBitmapPixels) {
+    return {};
+  }
   QImage image(pixels, QImage::Format_RGB32);
   if (image.isNull()) {
     return image;

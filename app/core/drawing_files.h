@@ -27,7 +27,7 @@ using PaintRoutine =
 int PixelsOf(double inches, int pixelsPerInch);
 
 // A white image of `pixels` at `pixelsPerInch`, painted; a null image when
-// it cannot be allocated.
+// it cannot be allocated or would take more than 1 GiB.
 QImage RenderDrawing(const QSize& pixels, double pixelsPerInch, const PaintRoutine& paint);
 
 // A vector drawing of `inches` titled `title`; false when the file cannot

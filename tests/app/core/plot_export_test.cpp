@@ -166,16 +166,26 @@ TEST(SavePlotPicture, SvgAndPdfAreVectorDrawingsOfTheChosenSize) {
 }
 
 TEST(SavePlotPicture, ABitmapTooLargeToAllocateIsReportedAsSuch) {
+  // 30 inches square at 600 pixels per inch is 18,000 pixels a side, 1.3 GB
+  // at 32 bits: over the 1 GiB a bitmap may take, so refused before
+  // allocating rather than after the pages run out.
+  const struct {
+    double inches;
+    int pixelsPerInch;
+  } cases[] = {{2000, 600}, {30, 600}};
   SavedPlot saved;
   TestFolder folder;
-  PictureOptions options;
-  options.widthInches = 2000;
-  options.heightInches = 2000;
-  options.pixelsPerInch = 600;
-  const QString path = QString::fromStdString(folder.file("huge.bmp"));
-  EXPECT_EQ(SavePlotPicture(saved.view, PictureFormat::kBmp, options, path),
-            SaveResult::kOutOfMemory);
-  EXPECT_FALSE(QFile::exists(path));
+  for (const auto& c : cases) {
+    PictureOptions options;
+    options.widthInches = c.inches;
+    options.heightInches = c.inches;
+    options.pixelsPerInch = c.pixelsPerInch;
+    const QString path = QString::fromStdString(folder.file("huge.bmp"));
+    EXPECT_EQ(SavePlotPicture(saved.view, PictureFormat::kBmp, options, path),
+              SaveResult::kOutOfMemory)
+        << c.inches;
+    EXPECT_FALSE(QFile::exists(path));
+  }
 }
 
 TEST(SavePlotPicture, TheFormatFollowsTheExtension) {
