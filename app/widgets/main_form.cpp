@@ -17,8 +17,8 @@
 #include "core/dialogs.h"
 #include "core/display_name.h"
 #include "core/file_commands.h"
-#include "core/help_book.h"
 #include "core/help_topics.h"
+#include "core/manual_folder.h"
 #include "core/path_text.h"
 #include "core/plot_set.h"
 #include "core/program_data.h"
@@ -89,6 +89,11 @@ constexpr RadioItem kRadioItems[] = {
 
 // The plots that need more than one load-settlement curve.
 constexpr const char* kSettlementBoundPlots[] = {"pltUpper", "pltLower", "pltCombinedSettle"};
+
+// The engine library this program runs: beside it or where it is installed.
+QString programEngineLibrary() {
+  return fromStdPath(engineLibraryPath(toStdPath(QCoreApplication::applicationDirPath())));
+}
 
 // A menu text shows "&" only when doubled.
 QString menuText(QString text) {
@@ -341,9 +346,7 @@ void TMainForm::CompRunClick() {
           QGuiApplication::restoreOverrideCursor();
         }
       });
-  const RunOutcome outcome =
-      driver.CompRunClick(*project_, QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                                         QLatin1String(kEngineLibraryFileName));
+  const RunOutcome outcome = driver.CompRunClick(*project_, programEngineLibrary());
   // A run that did not reach the engine leaves the results as they were.
   if (outcome.ran) {
     SetResultsLoaded(outcome.resultsLoaded);
@@ -385,10 +388,11 @@ THelpWindow* TMainForm::HelpWindow() const {
   return helpWindow_.data();
 }
 
-// The manuals beside the program, in the one help window.
+// The program's manuals (beside it or installed), in the one help window.
 void TMainForm::showHelp(const QString& topic, int tab) {
   if (helpWindow_ == nullptr) {
-    helpWindow_ = new THelpWindow(ManualFolderBesideProgram(), dialogs_, this);
+    helpWindow_ =
+        new THelpWindow(ManualFolderOf(QCoreApplication::applicationDirPath()), dialogs_, this);
   }
   helpWindow_->ShowTab(static_cast<THelpWindow::Tab>(tab));
   helpWindow_->ShowTopic(topic);
