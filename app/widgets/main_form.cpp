@@ -301,7 +301,6 @@ void TMainForm::setDesignMethod(int method) {
     project_->SetModified(true);
   }
   ApplyColumnVisibility();
-  tables_->D().Comments = method == kLrfdMethod ? kLrfdComments : kAsdComments;
   updateCommandStates();
 }
 
@@ -320,16 +319,29 @@ void TMainForm::setDesignControl(int control) {
 }
 
 // The LRFD resistance factors are columns of D shown only under LRFD; an
-// open table window of D is closed so that it is rebuilt with them.
+// open table window of D is closed so that it is rebuilt with them, and
+// with the note of the project's design method.
 void TMainForm::ApplyColumnVisibility() {
   TGridTable& d = tables_->D();
   const bool lrfd = project_->DesignMethod == kLrfdMethod;
   d.Columns(kLrfdSideColumn).Visible = lrfd;
   d.Columns(kLrfdTipColumn).Visible = lrfd;
   TTableForm::CloseWindow(d);
+  showDesignMethodNote();
+}
+
+// The note under the soil-layer table explains the columns of the project's
+// design method: the switch, New, Open and the command-line start apply it
+// with the columns, and opening the table applies it again for a project
+// that came in any other way (a dropped file).
+void TMainForm::showDesignMethodNote() {
+  tables_->D().Comments = project_->DesignMethod == kLrfdMethod ? kLrfdComments : kAsdComments;
 }
 
 void TMainForm::showSoilLayerTable() {
+  if (!TTableForm::HasWindow(tables_->D())) {
+    showDesignMethodNote();
+  }
   TTableForm::ShowWindow(tables_->D(), mdiArea_, dialogs_);
 }
 
