@@ -2,12 +2,14 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "widgets/desktop_look.h"
 #include "widgets/main_form.h"
 #include "widgets/qt_dialogs.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Bormek 2012"));
+  InstallDesktopLook();
   QtDialogs dialogs;
   TMainForm window(QApplication::arguments().mid(1), dialogs);
   // Start on most of the screen: the soil-layer table is wide.
