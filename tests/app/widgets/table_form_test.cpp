@@ -494,6 +494,18 @@ TEST_F(TableWindowTest, TabLeavesTheGridForTheRowsNearestListOrButton) {
   EXPECT_EQ(QApplication::focusWidget(), listAt(form, 0));
 }
 
+TEST_F(TableWindowTest, EveryListAndButtonOfTheGridHasTheHeightItAsksFor) {
+  TTableForm* form = showD();
+  addRows(form, 3);
+  for (int row = 0; row < 4; ++row) {
+    for (QWidget* control : {static_cast<QWidget*>(listAt(form, row)),
+                             static_cast<QWidget*>(layerButtonAt(form, row))}) {
+      ASSERT_NE(control, nullptr) << "row " << row;
+      EXPECT_GE(control->height(), control->sizeHint().height()) << "row " << row;
+    }
+  }
+}
+
 // Headers and values are told apart: every pixel of a strip down a column
 // header (clear of its text and its rule) and across the row numbers is
 // clearly darker than the cell below or beside it.
