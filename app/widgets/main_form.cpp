@@ -35,6 +35,7 @@
 #include "widgets/plot_form.h"
 #include "widgets/report_viewer.h"
 #include "widgets/table_form.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -117,6 +118,7 @@ TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* p
   mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdiArea_->setObjectName(QStringLiteral("MdiArea"));
   setCentralWidget(mdiArea_);
+  KeepChildWindowsInside(*mdiArea_);
   createFileMenu();
   createDataMenu();
   createComputationMenu();
