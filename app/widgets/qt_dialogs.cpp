@@ -6,17 +6,42 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QTimer>
+#include <QTreeView>
+
+#include "widgets/window_placement.h"
 
 namespace {
+
+// Qt's own file dialog, where the platform has no native one, opens large
+// enough to show its file list's columns (at 96 pixels per inch).
+constexpr QSize kFileDialogSize(880, 540);
+constexpr int kReferencePixelsPerInch = 96;
 
 // "bkd" of "Bormek 2012 (*.bkd)"; empty for "(*)".
 QString filterSuffix(const QString& filter) {
   static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^ ;)*]+)"));
   return pattern.match(filter).captured(1);
+}
+
+// The columns of Qt's own file dialog as wide as what they show, once the
+// folder is read. A native dialog has no such list and is left alone.
+void fitFileColumns(QFileDialog& dialog) {
+  auto* details = dialog.findChild<QTreeView*>();
+  auto* files = details != nullptr ? qobject_cast<QFileSystemModel*>(details->model()) : nullptr;
+  if (files == nullptr) {
+    return;
+  }
+  QObject::connect(files, &QFileSystemModel::directoryLoaded, details, [details] {
+    for (int column = 1; column < details->model()->columnCount(); ++column) {
+      details->resizeColumnToContents(column);
+    }
+  });
 }
 
 TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& title,
@@ -36,6 +61,10 @@ TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& 
     dialog.setDirectory(start.absolutePath());
     dialog.selectFile(start.fileName());
   }
+  // A native dialog takes its own size; Qt's own one takes this one.
+  dialog.resize((kFileDialogSize * dialog.logicalDpiX() / kReferencePixelsPerInch)
+                    .boundedTo(RoomOnScreen(dialog)));
+  QTimer::singleShot(0, &dialog, [&dialog] { fitFileColumns(dialog); });
   TDialogs::FileChoice choice;
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
     choice.accepted = true;
