@@ -20,9 +20,6 @@ inline constexpr std::int32_t kRunRequestCode = 13;
 
 using EngineEntry = std::int32_t (*)(std::int32_t request);
 
-// The engine library of the program in `programFolder`: beside the program
-// (the build tree, a copy of the programs with the library), else in the
-// installed layout's engine folder relative to it (install_layout.h). When
-// neither holds the library, the path beside the program, which the loader
-// then reports as missing.
+// The engine library of the program in `programFolder`: beside the program,
+// else in the installed layout's engine folder (program_files.h).
 std::string engineLibraryPath(const std::string& programFolder);

@@ -1,26 +1,22 @@
 #include "core/manual_folder.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "core/help_book.h"
+#include "core/path_text.h"
 #include "runner/install_layout.h"
+#include "runner/program_files.h"
 
 namespace {
 
 constexpr const char* kManualFolderName = "manual";
 
-bool holdsContents(const QString& folder) {
-  return QFileInfo::exists(QDir(folder).filePath(QLatin1String(kHelpContentsTopic)));
-}
-
 }  // namespace
 
 QString ManualFolderOf(const QString& programFolder) {
-  const QDir program(programFolder);
-  const QString beside = program.filePath(QLatin1String(kManualFolderName));
-  const QString installed =
-      QDir::cleanPath(program.filePath(QLatin1String(kDataFolderFromProgram)) + QLatin1Char('/') +
-                      QLatin1String(kManualFolderName));
-  return !holdsContents(beside) && holdsContents(installed) ? installed : beside;
+  const std::string contents =
+      std::string(kManualFolderName) + "/" + std::string(kHelpContentsTopic);
+  const QString found =
+      fromStdPath(programFilePath(toStdPath(programFolder), contents, kDataFolderFromProgram));
+  return QFileInfo(found).path();
 }
