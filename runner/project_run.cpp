@@ -65,6 +65,7 @@ ProjectRun namedRun(const std::string& projectPath) {
   run.reportPath = withExtension(run.projectPath, ".bko");
   run.plotPath = withExtension(run.projectPath, ".bkp");
   run.notesPath = withExtension(run.projectPath, ".bkr");
+  run.resultsPath = withExtension(run.projectPath, ".json");
   return run;
 }
 

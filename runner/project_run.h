@@ -28,6 +28,7 @@ struct ProjectRun {
   std::string reportPath;
   std::string plotPath;
   std::string notesPath;
+  std::string resultsPath;  // the results file the engine writes beside the report
   // Why the engine was not called, in words; empty when it was.
   std::string fault;
 };

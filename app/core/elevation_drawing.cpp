@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -52,6 +53,9 @@ int pixelX(const Frame& f, Extended x) {
 // A boundary across the picture: the whole width on screen, 10 % to 90 %
 // of the page when printed.
 void drawBoundary(QPainter& painter, const Frame& f, int y) {
+  // The deepest boundary maps onto the row just below the area: drawn on
+  // the last row, it stays in sight.
+  y = std::min(y, f.area.bottom());
   int from = f.area.left();
   int to = f.area.right();
   if (printed(f)) {

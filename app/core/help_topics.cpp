@@ -1,5 +1,6 @@
 #include "core/help_topics.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -28,17 +29,30 @@ constexpr WindowTopic kWindowTopics[] = {
     {"Weak Rock Layer Data", "user/soil-layers.html#weak-rock"},
     {"Gravelly Sand Layer Data", "user/soil-layers.html#gravelly-sand"},
     {"Gravel Layer Data", "user/soil-layers.html#gravel"},
+    {"TPlotForm", "user/plots.html#plot-window"},
+    {"TfrmGraphCaption", "user/plots.html#graph-title"},
+    {"TfrmLineNames", "user/plots.html#edit-legend"},
+    {"TfrmActiveLines", "user/plots.html#active-curves"},
+    {"TdlgFormat", "user/plots.html#save-to-disk"},
+    {"TDlgSideView", "user/elevation.html#elevation-view"},
     {"TReportViewer", "user/report-viewer.html"},
     {"THelpWindow", "user/help-window.html"},
 };
 
+const WindowTopic* findTopic(const QString& windowKey) {
+  const auto* found = std::find_if(
+      std::begin(kWindowTopics), std::end(kWindowTopics),
+      [&windowKey](const WindowTopic& entry) { return windowKey == QLatin1String(entry.key); });
+  return found != std::end(kWindowTopics) ? found : nullptr;
+}
+
 }  // namespace
 
 QString HelpTopicFor(const QString& windowKey) {
-  for (const WindowTopic& entry : kWindowTopics) {
-    if (windowKey == QLatin1String(entry.key)) {
-      return QLatin1String(entry.topic);
-    }
-  }
-  return QLatin1String(kMainWindowTopic);
+  const WindowTopic* entry = findTopic(windowKey);
+  return QLatin1String(entry != nullptr ? entry->topic : kMainWindowTopic);
+}
+
+bool HasHelpTopic(const QString& windowKey) {
+  return windowKey.isEmpty() || findTopic(windowKey) != nullptr;
 }

@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -22,6 +23,7 @@
 #include "core/path_text.h"
 #include "core/plot_set.h"
 #include "core/program_data.h"
+#include "core/results_export.h"
 #include "core/run_driver.h"
 #include "core/soil_layer_columns.h"
 #include "core/soil_layer_tables.h"
@@ -126,6 +128,8 @@ TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* p
   createWindowMenu();
   createHelpMenu();
   createToolBar();
+  // F1 in a modal dialog (main_form.h, eventFilter).
+  QApplication::instance()->installEventFilter(this);
 
   // The templates carry their comments into every sub-table cloned from
   // them, so they are set before the project creates its first layer.
@@ -193,6 +197,10 @@ void TMainForm::fileSaveClick() {
 void TMainForm::fileSaveAsClick() {
   files_->SaveAs();
   updateCommandStates();
+}
+
+void TMainForm::fileExportResultsClick() {
+  ExportResults(project_->FileName, dialogs_);
 }
 
 // ---- window events ----------------------------------------------------------
@@ -420,16 +428,53 @@ void TMainForm::showContextHelp() {
 }
 
 // The help key of the active child window: a table window's table caption,
-// otherwise the class of the window; "" when no child is open.
+// otherwise the class of the window (of the sub-window itself when it is
+// one of the program's, as the plot window is); "" when no child is open.
 QString TMainForm::activeWindowKey() const {
   const QMdiSubWindow* child = mdiArea_->currentSubWindow();
-  if (child == nullptr || child->widget() == nullptr) {
+  if (child == nullptr) {
+    return {};
+  }
+  if (child->metaObject() != &QMdiSubWindow::staticMetaObject) {
+    return QLatin1String(child->metaObject()->className());
+  }
+  if (child->widget() == nullptr) {
     return {};
   }
   if (const auto* table = qobject_cast<const TTableForm*>(child->widget())) {
     return table->TableCaption();
   }
   return QLatin1String(child->widget()->metaObject()->className());
+}
+
+// F1 while a modal dialog is open (the plot window's dialogs): the main
+// window's F1 and its help window wait until the dialog closes, so the
+// page opens in a help window of the dialog's own, which closes with it.
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress ||
+      !static_cast<QKeyEvent*>(event)->matches(QKeySequence::HelpContents)) {
+    return QMainWindow::eventFilter(watched, event);
+  }
+  QWidget* dialog = QApplication::activeModalWidget();
+  auto* target = qobject_cast<QWidget*>(watched);
+  if (dialog == nullptr || target == nullptr) {
+    return QMainWindow::eventFilter(watched, event);
+  }
+  showDialogHelp(dialog, qobject_cast<THelpWindow*>(target->window()) != nullptr);
+  return true;
+}
+
+// The dialog's own page, or the page of the window it was opened from; the
+// help window's page for F1 in the dialog's help window.
+void TMainForm::showDialogHelp(QWidget* dialog, bool inHelp) {
+  auto* help = dialog->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (help == nullptr) {
+    help = new THelpWindow(ManualFolderBesideProgram(), dialogs_, dialog);
+  }
+  const QString key =
+      inHelp ? QStringLiteral("THelpWindow") : QLatin1String(dialog->metaObject()->className());
+  help->ShowTab(THelpWindow::Tab::kContents);
+  help->ShowTopic(HelpTopicFor(HasHelpTopic(key) ? key : activeWindowKey()));
 }
 
 void TMainForm::showAboutBox() {
@@ -477,6 +522,8 @@ void TMainForm::updateCommandStates() {
       ->setEnabled(QFileInfo::exists(projectPathWithExtension(".bkr")));
   Action(QStringLiteral("EditOutputItem"))
       ->setEnabled(QFileInfo::exists(projectPathWithExtension(".bko")));
+  Action(QStringLiteral("FileExportResultsItem"))
+      ->setEnabled(QFileInfo::exists(projectPathWithExtension(".json")));
 
   const bool plots = resultsLoaded_ && QFileInfo::exists(projectPathWithExtension(".bkp"));
   for (QAction* item : Menu(QStringLiteral("GraphicsMenu"))->actions()) {

@@ -7,14 +7,15 @@
 // computation method, starts the external editor (or shows the file in the
 // program's own report viewer when no editor is set) and the engine run,
 // and serves the Window and Help menus: the manuals in the help window, F1
-// for the page of the active window, the update check.
+// for the page of the active window (or of the modal dialog open, in a help
+// window of the dialog's own), the update check.
 //
 // Every question and message goes through the TDialogs given to the
 // constructor, which must outlive the window.
 //
 // QAction object names, for Action(): menu items "FileNewItem",
-// "FileOpenItem", "FileSaveItem", "FileSaveAsItem", "RecentFile1" to
-// "RecentFile10", "RecentFilesSeparator", "FileExitItem"; "TitleItem",
+// "FileOpenItem", "FileSaveItem", "FileSaveAsItem", "FileExportResultsItem",
+// "RecentFile1" to "RecentFile10", "RecentFilesSeparator", "FileExitItem"; "TitleItem",
 // "EnglishUnitsItem", "SiUnitsItem", "AsdItem", "LrfdItem",
 // "ShaftPropertiesItem", "SoilLayerDataItem", "FactorOfSafetyItem",
 // "ShaftLengthItem", "DesignLoadItem", "WaterTableItem",
@@ -102,6 +103,8 @@ class TMainForm : public QMainWindow, private TProjectView {
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  // F1 in a modal dialog opens the dialog's page (showDialogHelp).
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void createFileMenu();
@@ -118,6 +121,7 @@ class TMainForm : public QMainWindow, private TProjectView {
   void fileOpenClick();
   void fileSaveClick();
   void fileSaveAsClick();
+  void fileExportResultsClick();
   void openRecentFile(int slot);
   void dropFile(const QString& path);
 
@@ -137,6 +141,7 @@ class TMainForm : public QMainWindow, private TProjectView {
   void showHelp(const QString& topic, int tab);
   void showContextHelp();
   QString activeWindowKey() const;
+  void showDialogHelp(QWidget* dialog, bool inHelp);
   void showAboutBox();
   TDlgSideView* createElevationView();
   void showChild(int index);

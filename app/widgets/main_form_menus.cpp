@@ -72,6 +72,9 @@ void TMainForm::createFileMenu() {
   connect(item, &QAction::triggered, this, &TMainForm::fileSaveClick);
   item = addItem(menu, QStringLiteral("Save &As..."), QStringLiteral("FileSaveAsItem"));
   connect(item, &QAction::triggered, this, &TMainForm::fileSaveAsClick);
+  item =
+      addItem(menu, QStringLiteral("&Export Results..."), QStringLiteral("FileExportResultsItem"));
+  connect(item, &QAction::triggered, this, &TMainForm::fileExportResultsClick);
   menu->addSeparator();
   for (int slot = 0; slot < kPrevFileSlots; ++slot) {
     QAction* recent =

@@ -17,6 +17,7 @@
 #include "output/capacity_report.h"
 #include "output/fortran_format.h"
 #include "output/plot_data.h"
+#include "output/run_results.h"
 #include "settlement/settlement_stage.h"
 
 namespace bormek {
@@ -76,21 +77,48 @@ void prepareSettlement(const InputData& data, const ShaftGeometry& g, RunWork& w
   input.sideTons = last.side;
 }
 
-void recordBestShaft(const ShaftGeometry& g, const RowTable& table, BestShaft& best) {
+// True when the diameter's final row becomes the best shaft so far.
+bool recordBestShaft(const ShaftGeometry& g, const RowTable& table, BestShaft& best) {
   const CapacityRow& last = table.rows[static_cast<std::size_t>(table.count - 1)];
   // Ties keep the earlier, smaller diameter.
   if (last.perVolume > best.perVolume) {
     best = {g.stemDiameter, g.baseDiameter, last.length,
             last.volume,    last.ultimate,  last.perVolume};
+    return true;
   }
+  return false;
+}
+
+// Starts the diameter's record with its geometry block as printed.
+DiameterResults& recordGeometry(const ShaftGeometry& g, const RunSettings& s, RunResults& results) {
+  DiameterResults& record = results.diameters.emplace_back();
+  record.geometry = g;
+  record.bellAngleDeg = s.bellAngle;
+  record.topLengthFt = s.topLength;
+  record.bottomLengthFt = s.bottomLength;
+  record.modulusAsInput = s.ecInput;
+  return record;
+}
+
+void recordRows(const RowTable& table, DiameterResults& record) {
+  const auto first = table.rows.begin();
+  record.rows.assign(first, first + table.count);
+  record.designRowReached = table.targetReached;
+}
+
+void recordLines(const SettlementLines& lines, DiameterResults& record) {
+  record.lineCount = lines.oneLine ? 1 : kTzLineCount;
+  record.method = lines.method;
+  record.lines = lines.lines;
 }
 
 // One trial diameter: geometry, walk, rows, report table and best shaft.
 std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& data, RunWork& work,
-                             RunOutput& out, RockNotes& rockNotes) {
+                             RunOutput& out, RockNotes& rockNotes, RunResults& results) {
   RunSettings& s = data.settings;
   const ReportStyle style = reportStyleOf(s);
   const ShaftGeometry g = shaftGeometryFor(stemDiameter, s);
+  DiameterResults& record = recordGeometry(g, s, results);
   writeGeometry(out, g, s, s.bottomLength);
   s.bottomLength = std::round(s.bottomLength);
   writeLegendAndHeads(out, style);
@@ -112,6 +140,7 @@ std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& d
       out.report(line);
     }
   });
+  recordRows(work.table, record);
   // Without rows there is no shaft to report on for this diameter.
   if (work.table.lengthRangeEmpty) {
     writeProfileTooShort(out);
@@ -126,8 +155,10 @@ std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& d
     return kStatusDesignLoadNotReached;
   }
   if (!designLoad) {
-    forEachIncrementRow(s, g, work.table,
-                        [&](const CapacityRow& row) { out.report(rowLine(row, style)); });
+    forEachIncrementRow(s, g, work.table, [&](const CapacityRow& row) {
+      out.report(rowLine(row, style));
+      record.incrementRows.push_back(row);
+    });
     if (!work.table.targetReached) {
       writeDesignDepthNotReached(out);
     }
@@ -137,9 +168,14 @@ std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& d
   if (status != kStatusCompleted) {
     return status;
   }
-  recordBestShaft(g, work.table, work.best);
+  recordLines(work.lines, record);
+  if (recordBestShaft(g, work.table, work.best)) {
+    results.mostEfficientDiameter = static_cast<int>(results.diameters.size()) - 1;
+  }
   if (lastDiameter) {
     writeMostEfficientShaft(out, work.best, s.si);
+    results.mostEfficient = work.best;
+    results.mostEfficientWritten = true;
   }
   const PlotBlock block{plotDiameterCount(s), work.lines.count, &work.table, &work.lines.lines};
   writePlotBlock(out, block, s);
@@ -159,7 +195,7 @@ bool weakRockNoteApplies(const InputData& data, const RockRunState& rock) {
   return shaleAtBottom && rock.lastStrengthPsi < kWeakRockPsi;
 }
 
-std::int32_t analyseDiameters(InputData& data, RunOutput& out) {
+std::int32_t analyseDiameters(InputData& data, RunOutput& out, RunResults& results) {
   roundWalkedLayerBottoms(data);
   const auto work = std::make_unique<RunWork>();
   RockNotes rockNotes(out);
@@ -168,7 +204,7 @@ std::int32_t analyseDiameters(InputData& data, RunOutput& out) {
   for (float stemDiameter = data.settings.dStart; !lastDiameter; stemDiameter += kDiameterStepFt) {
     lastDiameter = stemDiameter + kDiameterStepFt >= diameterLimit;
     const std::int32_t status =
-        analyseDiameter(stemDiameter, lastDiameter, data, *work, out, rockNotes);
+        analyseDiameter(stemDiameter, lastDiameter, data, *work, out, rockNotes, results);
     if (status != kStatusCompleted) {
       writeCurveListing(work->lines.listing);
       return status;
@@ -183,14 +219,16 @@ std::int32_t analyseDiameters(InputData& data, RunOutput& out) {
 
 }  // namespace
 
-std::int32_t runCapacityDriver(ListReader& input, RunOutput& out) {
+std::int32_t runCapacityDriver(ListReader& input, RunOutput& out, RunResults& results) {
   InputData data = readInput(input, out);
   adjustShaftValues(data.settings);
   convertSiInput(data);
+  results.settings = data.settings;
+  results.inputRead = true;
   completeLayerTable(data);
   writeFactorsOfSafety(data.settings, out);
   writeSoilInformation(data, out);
-  return analyseDiameters(data, out);
+  return analyseDiameters(data, out, results);
 }
 
 }  // namespace bormek

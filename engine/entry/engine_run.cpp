@@ -5,12 +5,15 @@
 #include <string>
 
 #include "capacity/capacity_driver.h"
+#include "entry/path_parts.h"
 #include "entry/report_head.h"
 #include "entry/run_control.h"
 #include "entry/run_status.h"
 #include "input/list_reader.h"
+#include "output/results_file.h"
 #include "output/run_messages.h"
 #include "output/run_output.h"
+#include "output/run_results.h"
 
 namespace bormek {
 namespace {
@@ -24,16 +27,25 @@ std::tm localNow() {
   return local;
 }
 
+// The results file lies beside the report, named after it.
+std::string resultsPathOf(const RunControl& control) {
+  return withExtension(control.reportPath, ".json");
+}
+
 std::int32_t openOutputs(const RunControl& control, RunOutput& out) {
+  const std::string resultsPath = resultsPathOf(control);
   const bool notesOk = out.openNotes(control.notesPath);
   const bool reportOk = out.openReport(control.reportPath);
   const bool plotOk = out.openPlot(control.plotPath);
-  if (notesOk && reportOk && plotOk) {
+  const bool resultsOk = out.openResults(resultsPath);
+  if (notesOk && reportOk && plotOk && resultsOk) {
     return kStatusCompleted;
   }
   std::vector<std::string> lines;
-  const std::pair<bool, const std::string*> files[] = {
-      {notesOk, &control.notesPath}, {reportOk, &control.reportPath}, {plotOk, &control.plotPath}};
+  const std::pair<bool, const std::string*> files[] = {{notesOk, &control.notesPath},
+                                                       {reportOk, &control.reportPath},
+                                                       {plotOk, &control.plotPath},
+                                                       {resultsOk, &resultsPath}};
   for (const auto& [ok, path] : files) {
     if (!ok) {
       lines.push_back("THE OUTPUT FILE " + *path + " CANNOT BE CREATED");
@@ -43,14 +55,14 @@ std::int32_t openOutputs(const RunControl& control, RunOutput& out) {
   return kStatusOutputNotCreated;
 }
 
-std::int32_t analyse(const RunControl& control, RunOutput& out) {
+std::int32_t analyse(const RunControl& control, RunOutput& out, RunResults& results) {
   ListReader input;
   if (!input.open(control.inputPath)) {
     writeRunError(out, {"THE INPUT DATA FILE " + control.inputPath + " CANNOT BE OPENED"});
     return kStatusInputUnreadable;
   }
   try {
-    return runCapacityDriver(input, out);
+    return runCapacityDriver(input, out, results);
   } catch (const InputError& error) {
     writeRunError(out, {"INPUT DATA FILE " + error.file(),
                         "LINE " + std::to_string(error.line()) + ", ITEM " +
@@ -59,19 +71,21 @@ std::int32_t analyse(const RunControl& control, RunOutput& out) {
   }
 }
 
-std::int32_t run(RunOutput& out) {
+std::int32_t run(RunOutput& out, RunResults& results) {
   std::string problem;
   const std::optional<RunControl> control = readRunControl(kRunControlFile, problem);
   if (!control) {
     out.console(problem);
     return kStatusRunControlMissing;
   }
+  results.versionLabel = control->versionLabel;
+  results.inputPath = control->inputPath;
   const std::int32_t openStatus = openOutputs(*control, out);
   if (openStatus != kStatusCompleted) {
     return openStatus;
   }
   writeReportHead(*control, localNow(), out);
-  return analyse(*control, out);
+  return analyse(*control, out, results);
 }
 
 }  // namespace
@@ -82,12 +96,16 @@ std::int32_t runEngine(std::int32_t request) noexcept {
   }
   try {
     RunOutput out;
+    RunResults results;
     std::int32_t status = kStatusInternalError;
     try {
-      status = run(out);
+      status = run(out, results);
     } catch (const std::exception& error) {
       writeRunError(out, {std::string("INTERNAL ERROR: ") + error.what()});
     }
+    // Whatever the run reached goes into the results file, with its status.
+    writeResults(results, out.noteMessages(), status,
+                 [&out](std::string_view piece) { out.results(piece); });
     out.closeAll();
     return status;
   } catch (...) {

@@ -1,6 +1,7 @@
 // One complete run of the engine, as the exported entry performs it.
 // Reads names.dat from the current folder, writes the report, plot-data
-// and run-notes files it names, and returns the run status. Never throws.
+// and run-notes files it names and the results file beside the report, and
+// returns the run status. Never throws.
 #pragma once
 
 #include <cstdint>

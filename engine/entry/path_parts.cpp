@@ -47,4 +47,22 @@ PathParts splitPath(const std::string& path) {
   return parts;
 }
 
+namespace {
+// Where the file name of `path` starts: after its last separator or drive.
+std::size_t fileNameStart(const std::string& path) {
+  const auto lastSeparator = path.find_last_of("/\\:");
+  return lastSeparator == std::string::npos ? 0 : lastSeparator + 1;
+}
+}  // namespace
+
+std::string fileNameOf(const std::string& path) {
+  return path.substr(fileNameStart(path));
+}
+
+std::string withExtension(const std::string& path, const std::string& extension) {
+  const auto dot = path.find_last_of('.');
+  const bool nameHasDot = dot != std::string::npos && dot >= fileNameStart(path);
+  return (nameHasDot ? path.substr(0, dot) : path) + extension;
+}
+
 }  // namespace bormek

@@ -17,4 +17,12 @@ struct PathParts {
 
 PathParts splitPath(const std::string& path);
 
+// The file name at the end of `path`, after its last separator or drive.
+std::string fileNameOf(const std::string& path);
+
+// `path` with the extension of its file name (from the name's last dot)
+// replaced by `extension`, or with `extension` appended when the name has
+// none. Nothing is cut: the result names a file to open.
+std::string withExtension(const std::string& path, const std::string& extension);
+
 }  // namespace bormek

@@ -17,4 +17,7 @@ enum RunStatus : std::int32_t {
   kStatusInternalError = 9,
 };
 
+// The status in the README's words; "unknown status" for any other code.
+const char* statusMeaning(std::int32_t status);
+
 }  // namespace bormek

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "input/unit_constants.h"
 #include "output/fortran_format.h"
+#include "output/report_units.h"
 
 namespace bormek {
 namespace {
@@ -33,20 +33,6 @@ void toNotes(RunOutput& out, const Lines& lines) {
 
 std::string geometryLine(const char* label, float value, const char* unit) {
   return Record().X(6).A(label).F(value, 9, 3).X(2).A(unit).str();
-}
-
-// Report units: SI lengths in m, volumes in m³, forces in kN.
-float reportLength(float ft, bool si) {
-  return si ? ft / kFeetPerMetre : ft;
-}
-float reportVolume(float yd3, bool si) {
-  return si ? yd3 / kCubicYardsPerCubicMetre : yd3;
-}
-float reportForce(float tons, bool si) {
-  return si ? tons / kTonsPerKilonewton : tons;
-}
-float reportForcePerVolume(float tonsPerYd3, bool si) {
-  return si ? tonsPerYd3 / (kTonsPerKilonewton / kCubicYardsPerCubicMetre) : tonsPerYd3;
 }
 
 Lines legendLines(bool lrfd) {
@@ -127,8 +113,7 @@ void writeGeometry(RunOutput& out, const ShaftGeometry& g, const RunSettings& s,
        geometryLine("ANGLE OF BELL             =", s.bellAngle, "DEG."),
        geometryLine("IGNORED TOP PORTION       =", reportLength(s.topLength, si), length),
        geometryLine("IGNORED BOTTOM PORTION    =", reportLength(bottomLengthFt, si), length),
-       geometryLine("AREA OF ONE PERCENT STEEL =",
-                    si ? g.steelArea * kSquareMetresPerSquareInch : g.steelArea,
+       geometryLine("AREA OF ONE PERCENT STEEL =", reportSteelArea(g.steelArea, si),
                     si ? "SQ. M" : "SQ.IN."),
        Record()
            .X(6)

@@ -1,5 +1,6 @@
 #include "output/decimal_digits.h"
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <limits>
@@ -22,6 +23,23 @@ constexpr U64 powerOf(U64 base, int exponent) {
   }
   return result;
 }
+
+// 5^0 to 5^27 and 10^0 to 10^9, looked up rather than multiplied out for
+// every number written.
+constexpr auto kPowersOfFive = [] {
+  std::array<U64, kMaxPowerOfFive + 1> powers{};
+  for (int k = 0; k <= kMaxPowerOfFive; ++k) {
+    powers[static_cast<std::size_t>(k)] = powerOf(5, k);
+  }
+  return powers;
+}();
+constexpr auto kPowersOfTen = [] {
+  std::array<U64, kMaxFastDigits + 1> powers{};
+  for (int k = 0; k <= kMaxFastDigits; ++k) {
+    powers[static_cast<std::size_t>(k)] = powerOf(10, k);
+  }
+  return powers;
+}();
 
 // floor(b x log10(2)) for |b| below 1700: 78913 / 2^18 = 0.30103.
 constexpr int kLog10Of2Times2To18 = 78913;
@@ -47,7 +65,7 @@ bool scaled(U64 m, int e2, int s, Fraction& f) {
     if (s > kMaxPowerOfFive) {
       return false;
     }
-    const U64 five = powerOf(5, s);
+    const U64 five = kPowersOfFive[static_cast<std::size_t>(s)];
     if (m > kMaxU64 / five) {
       return false;
     }
@@ -68,7 +86,7 @@ bool scaled(U64 m, int e2, int s, Fraction& f) {
   if (t > kMaxPowerOfFive) {
     return false;
   }
-  const U64 five = powerOf(5, t);
+  const U64 five = kPowersOfFive[static_cast<std::size_t>(t)];
   const int k = e2 - t;
   if (k >= 0) {
     f.y = five;
@@ -114,7 +132,7 @@ bool roundedDigits(float magnitude, int digits, char* out, int& exponent10) {
   const int binaryExponent = e2 + kFloatFractionBits;  // 2^b <= magnitude < 2^(b + 1)
   // The estimate is off by one at most; the digits tell which way.
   int e10 = (binaryExponent * kLog10Of2Times2To18) >> kLog10Shift;
-  const U64 limit = powerOf(10, digits);
+  const U64 limit = kPowersOfTen[static_cast<std::size_t>(digits)];
   constexpr int kAttempts = 3;
   for (int attempt = 0; attempt < kAttempts; ++attempt) {
     Fraction f;

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "input/unit_constants.h"
 #include "output/fortran_format.h"
+#include "output/report_units.h"
 
 namespace bormek {
 namespace {
@@ -11,14 +11,6 @@ namespace {
 using fmt::Record;
 
 constexpr int kValuesPerFirstLine = 5;
-
-// Report units, as the result table: SI m and kN.
-float lengthOut(float ft, bool si) {
-  return si ? ft / kFeetPerMetre : ft;
-}
-float forceOut(float tons, bool si) {
-  return si ? tons / kTonsPerKilonewton : tons;
-}
 
 // Seven values written as 5(1X,E10.3): five on the first line, two on the next.
 void writeDepthRow(RunOutput& out, const std::array<float, 7>& values) {
@@ -33,24 +25,24 @@ void writeDepthRow(RunOutput& out, const std::array<float, 7>& values) {
 
 std::array<float, 7> depthRowOf(const CapacityRow& row, const RunSettings& s) {
   const bool si = s.si;
-  const float side = forceOut(row.side, si);
-  const float base = forceOut(row.base, si);
+  const float side = reportForce(row.side, si);
+  const float base = reportForce(row.base, si);
   if (s.designMethod == kLrfd) {
-    return {lengthOut(row.length, si),
+    return {reportLength(row.length, si),
             side,
             base,
-            forceOut(row.ultimate, si),
-            forceOut(row.factoredSide, si),
-            forceOut(row.factoredBase, si),
-            forceOut(row.factoredTotal, si)};
+            reportForce(row.ultimate, si),
+            reportForce(row.factoredSide, si),
+            reportForce(row.factoredBase, si),
+            reportForce(row.factoredTotal, si)};
   }
-  return {lengthOut(row.length, si),
+  return {reportLength(row.length, si),
           side,
           base,
-          forceOut(row.ultimate, si),
+          reportForce(row.ultimate, si),
           side / s.fsSide,
           base / s.fsBase,
-          forceOut(row.allowable, si)};
+          reportForce(row.allowable, si)};
 }
 
 void writeSettlementRows(RunOutput& out, const SettlementLine& line) {
@@ -79,7 +71,7 @@ void writePlotBlock(RunOutput& out, const PlotBlock& block, const RunSettings& s
   out.plot(fmt::I(block.diameterCount, 12) + fmt::I(rows.count + 2, 12) +
            fmt::I(block.lineCount, 12));
   out.plot("   0.0  0.0  0.0  0.0  0.0 0.0  0.0  ");
-  const float firstDepth = rows.count > 0 ? lengthOut(rows.rows[0].length, s.si) : 0.0f;
+  const float firstDepth = rows.count > 0 ? reportLength(rows.rows[0].length, s.si) : 0.0f;
   out.plot(Record().X(1).E(firstDepth, 10, 3).A("   0.0   0.0  0.0 0.0  0.0  0.0 ").str());
   for (int k = 0; k < rows.count; ++k) {
     writeDepthRow(out, depthRowOf(rows.rows[static_cast<std::size_t>(k)], s));

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 namespace bormek {
 
@@ -29,11 +30,22 @@ bool RunOutput::openPlot(const std::string& path) {
 bool RunOutput::openNotes(const std::string& path) {
   return create(notes_, path);
 }
+bool RunOutput::openResults(const std::string& path) {
+  // Replaced rather than truncated: truncating a file that holds data makes
+  // the file system write its old blocks out first, which on ext4 takes
+  // longer than writing the whole results file.
+  std::error_code ignored;
+  if (std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ignored))) {
+    std::filesystem::remove(path, ignored);
+  }
+  return create(results_, path);
+}
 
 void RunOutput::closeAll() {
   report_.close();
   plot_.close();
   notes_.close();
+  results_.close();
 }
 
 void RunOutput::put(std::ofstream& stream, std::string_view line) {
@@ -50,6 +62,17 @@ void RunOutput::plot(std::string_view line) {
 }
 void RunOutput::notes(std::string_view line) {
   put(notes_, line);
+  noteMessages_.add(line);
+}
+void RunOutput::notesAlone(std::string_view line) {
+  put(notes_, line);
+  noteMessages_.addAlone(line);
+}
+
+void RunOutput::results(std::string_view text) {
+  if (results_.is_open()) {
+    results_ << text;
+  }
 }
 
 void RunOutput::console(std::string_view line) {

@@ -22,6 +22,11 @@ struct SettlementPoint {
 };
 using SettlementLine = std::array<SettlementPoint, kSettlementPoints>;
 
+// How a diameter's lines were found, by the layer that holds the tip: three
+// t-z lines for soil, one line for each kind of rock.
+enum class SettlementMethod { kLoadTransfer, kRockSocket, kDecomposedRock, kWeakRock };
+inline constexpr int kTzLineCount = 3;  // trend, upper bound, lower bound
+
 // Per layer, from the depth walk of the diameter; zeros for a layer that
 // was not walked (above TOPLENG).
 struct LayerSummary {

@@ -6,8 +6,6 @@
 
 namespace bormek {
 
-constexpr int kTzLines = 3;
-
 std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
                                 SettlementLines& lines) {
   const int tipType = input.data->layers[static_cast<std::size_t>(input.tipLayer)].type;
@@ -17,18 +15,22 @@ std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
   switch (tipType) {
     case kStrongRockEither:
     case kStrongRockBoth:
+      lines.method = SettlementMethod::kRockSocket;
       lines.lines[0] = rockSocketSettlement(input, out);
       return 0;
     case kDecomposedRock:
+      lines.method = SettlementMethod::kDecomposedRock;
       lines.lines[0] = decomposedRockSettlement(input, out);
       return 0;
     case kWeakRock:
+      lines.method = SettlementMethod::kWeakRock;
       lines.lines[0] = weakRockSettlement(input, out);
       return 0;
     default:
       break;
   }
   lines.oneLine = false;
+  lines.method = SettlementMethod::kLoadTransfer;
   const TzPassCode passes[] = {TzPassCode::kTrend, TzPassCode::kUpperBound,
                                TzPassCode::kLowerBound};
   for (std::size_t k = 0; k < 3; ++k) {
@@ -37,7 +39,7 @@ std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
       return status;
     }
   }
-  lines.count = kTzLines;
+  lines.count = kTzLineCount;
   return 0;
 }
 

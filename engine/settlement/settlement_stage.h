@@ -16,10 +16,11 @@ namespace bormek {
 // load-settlement lines announced in the plot file; it becomes 3 when the
 // t-z passes run and stays 3 for the rest of the run.
 struct SettlementLines {
-  std::array<SettlementLine, 3> lines{};
+  std::array<SettlementLine, kTzLineCount> lines{};
   int count = 0;
   bool oneLine = false;  // the last diameter gave a single (rock-tip) line
-  TzListing listing;     // curves of the last t-z pass, written when the run ends
+  SettlementMethod method = SettlementMethod::kLoadTransfer;  // of the last diameter
+  TzListing listing;  // curves of the last t-z pass, written when the run ends
 };
 
 // Returns 0, or the status of a t-z pass that stopped.

@@ -106,7 +106,7 @@ std::int32_t TzPass(const SettlementInput& input, TzPassCode pass, RunOutput& ou
   }
 
   const auto movements = assumedTipMovements(model.diameterIn);
-  out.notes(listDirected({kTipMovements, model.segments, 0, model.segments}));
+  out.notesAlone(listDirected({kTipMovements, model.segments, 0, model.segments}));
   std::array<TzHead, kTipMovements> heads{};
   solveForTipMovements(model, movements.data(), heads.data(), kTipMovements);
   bool limitReached = false;

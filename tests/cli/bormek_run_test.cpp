@@ -34,6 +34,12 @@ TEST(BormekRun, HelpAndBadCommandLines) {
   const CommandOutcome nothing = runner("");
   EXPECT_EQ(nothing.exitCode, 64);
   EXPECT_TRUE(contains(nothing.output, "no project file given"));
+
+  EXPECT_TRUE(contains(help.output, "--xlsx")) << help.output;
+  EXPECT_TRUE(contains(help.output, "--summary FILE")) << help.output;
+  const CommandOutcome noSummaryFile = runner("project.bkd --summary");
+  EXPECT_EQ(noSummaryFile.exitCode, 64);
+  EXPECT_TRUE(contains(noSummaryFile.output, "--summary needs the name of the CSV file"));
 }
 
 TEST(BormekRun, RunsEachProjectAndReportsTheFirstNonZeroStatus) {
@@ -44,8 +50,10 @@ TEST(BormekRun, RunsEachProjectAndReportsTheFirstNonZeroStatus) {
   EXPECT_TRUE(contains(ok.output, folder.file("pier.bkd") + ": run completed (status 0); report " +
                                       folder.file("pier.bko") + ", plot data " +
                                       folder.file("pier.bkp") + ", run notes " +
-                                      folder.file("pier.bkr")))
+                                      folder.file("pier.bkr") + ", results " +
+                                      folder.file("pier.json")))
       << ok.output;
+  EXPECT_TRUE(folder.exists("pier.json"));
   EXPECT_TRUE(folder.exists("pier.bko"));
   EXPECT_FALSE(folder.exists("names.dat"));  // removed after the run
 

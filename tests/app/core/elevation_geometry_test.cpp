@@ -187,6 +187,9 @@ TEST(ElevationDrawing, TheShaftEdgesAndTheGroundLineFallWhereTheMappingPutsThem)
   EXPECT_EQ(image.pixel(280, 60), black) << "ground line";
   EXPECT_EQ(image.pixel(280, 59), white) << "above the ground line";
   EXPECT_EQ(image.pixel(280, 260), black) << "layer boundary";
+  // The 50 ft boundary maps to row 560, just below the image: it is drawn
+  // on the last row.
+  EXPECT_EQ(image.pixel(280, kHeight - 1), black) << "deepest boundary";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <algorithm>
+#include <utility>
 
 #include "core/help_book.h"
 #include "core/help_page.h"
@@ -117,6 +118,12 @@ TEST(InstalledManual, EveryWindowHasItsOwnSectionOfTheManual) {
                               "Decomposed Geo. Layer Data",
                               "Gravelly Sand Layer Data",
                               "Gravel Layer Data",
+                              "TPlotForm",
+                              "TfrmGraphCaption",
+                              "TfrmLineNames",
+                              "TfrmActiveLines",
+                              "TdlgFormat",
+                              "TDlgSideView",
                               "TReportViewer",
                               "THelpWindow"};
   const THelpBook book(installedManual());
@@ -137,6 +144,24 @@ TEST(InstalledManual, EveryWindowHasItsOwnSectionOfTheManual) {
 TEST(HelpTopics, AWindowWithoutItsOwnPageGetsTheMainWindowPage) {
   EXPECT_EQ(HelpTopicFor(QStringLiteral("TSomethingNew")), HelpTopicFor(QString()));
   EXPECT_EQ(HelpTopicFor(QString()), QStringLiteral("user/main-window.html"));
+}
+
+// A dialog without a page of its own (a file or message box) is explained
+// by the page of the window it was opened from.
+TEST(HelpTopics, OnlyTheProgramsOwnWindowsHaveTopicsOfTheirOwn) {
+  const std::pair<const char*, bool> cases[] = {
+      {"", true},
+      {"TPlotForm", true},
+      {"TdlgFormat", true},
+      {"TDlgSideView", true},
+      {"Sand Layer Data", true},
+      {"QFileDialog", false},
+      {"QMessageBox", false},
+      {"TSomethingNew", false},
+  };
+  for (const auto& [key, own] : cases) {
+    EXPECT_EQ(HasHelpTopic(QLatin1String(key)), own) << key;
+  }
 }
 
 // A small book written here: a contents page linking to three pages in a

@@ -1,10 +1,14 @@
 // Help in the program: each Help item opens its page in the help window,
-// F1 opens the page of the window the user works in, search finds pages,
-// and Check for Updates hands the update page to the desktop's opener.
+// F1 opens the page of the window the user works in (a modal dialog's in a
+// help window of the dialog's own), search finds pages, and Check for
+// Updates hands the update page to the desktop's opener.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
@@ -16,13 +20,17 @@
 #include <QUrlQuery>
 
 #include "app/widgets/main_window_fixture.h"
+#include "app/widgets/modal_dialog.h"
 #include "app/widgets/url_recorder.h"
+#include "support/engine_run.h"
 #include "widgets/help_window.h"
+#include "widgets/plot_form.h"
 #include "widgets/table_form.h"
 
 namespace {
 
 using bormek::ui_testing::MainWindow;
+using bormek::ui_testing::whenModal;
 
 class HelpWindowTest : public MainWindow {
  protected:
@@ -33,6 +41,17 @@ class HelpWindowTest : public MainWindow {
   void pressF1(QWidget* target) {
     QTest::keyClick(target, Qt::Key_F1);
     QApplication::processEvents();
+  }
+
+  // The window started on a copy of the example, run, so that the
+  // Graphics items open their plots.
+  void startOnARunExample() {
+    const QString path = folder_.filePath(QStringLiteral("sand_clay.bkd"));
+    ASSERT_TRUE(
+        QFile::copy(QString::fromStdString(bormek::testing::examplePath("sand_clay.bkd")), path));
+    start({path});
+    form_->Action(QStringLiteral("RunAnalysisItem"))->trigger();
+    ASSERT_TRUE(form_->ResultsLoaded());
   }
 };
 
@@ -103,7 +122,7 @@ TEST_F(HelpWindowTest, LinksOfAPageLeadToTheirPageAndBackReturns) {
 }
 
 TEST_F(HelpWindowTest, F1OpensThePageOfTheActiveWindow) {
-  start();
+  startOnARunExample();
   struct Case {
     const char* item;
     const char* topic;
@@ -112,6 +131,8 @@ TEST_F(HelpWindowTest, F1OpensThePageOfTheActiveWindow) {
       {"TitleItem", "user/project-windows.html#title"},
       {"WaterTableItem", "user/project-windows.html#water-table"},
       {"SoilLayerDataItem", "user/soil-layers.html#layer-table"},
+      {"pltSkinItem", "user/plots.html#plot-window"},
+      {"ViewElevationItem", "user/elevation.html#elevation-view"},
   };
   QStringList shown;
   for (const Case& c : cases) {
@@ -129,11 +150,56 @@ TEST_F(HelpWindowTest, F1OpensThePageOfTheActiveWindow) {
     shown.push_back(shownTopic());
   }
   shown.removeDuplicates();
-  EXPECT_EQ(shown.size(), 3);
+  EXPECT_EQ(shown.size(), 5);
+}
+
+// The plot window's dialogs are modal, so the main window's help waits
+// until they close: F1 in one opens its page in a help window of the
+// dialog's own.
+TEST_F(HelpWindowTest, F1InAPlotDialogOpensItsPageBesideTheDialog) {
+  startOnARunExample();
+  form_->Action(QStringLiteral("pltSkinItem"))->trigger();
+  QApplication::processEvents();
+  auto* plot = qobject_cast<TPlotForm*>(form_->mdiArea()->activeSubWindow());
+  ASSERT_NE(plot, nullptr);
+  struct Case {
+    const char* item;
+    const char* dialog;
+    const char* topic;
+  };
+  const Case cases[] = {
+      {"GraphTitleItem", "TfrmGraphCaption", "user/plots.html#graph-title"},
+      {"EditLegendItem", "TfrmLineNames", "user/plots.html#edit-legend"},
+      {"ActiveCurvesItem", "TfrmActiveLines", "user/plots.html#active-curves"},
+      {"SaveToDiskItem", "TdlgFormat", "user/plots.html#save-to-disk"},
+  };
+  const QString picture = folder_.filePath(QStringLiteral("skin.png"));
+  dialogs_.QueueFile(picture);  // asked by Save To Disk before its dialog
+  for (const Case& c : cases) {
+    QString dialogClass;
+    QString topic;
+    whenModal<QDialog>([&](QDialog* dialog) {
+      dialogClass = QLatin1String(dialog->metaObject()->className());
+      pressF1(dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog);
+      if (const auto* dialogHelp = dialog->findChild<THelpWindow*>()) {
+        EXPECT_TRUE(dialogHelp->isVisible()) << c.item;
+        topic = dialogHelp->CurrentTopic();
+      }
+      dialog->reject();
+    });
+    plot->Action(QLatin1String(c.item))->trigger();
+    EXPECT_EQ(dialogClass, QLatin1String(c.dialog)) << c.item;
+    EXPECT_EQ(topic, QLatin1String(c.topic)) << c.item;
+  }
+  EXPECT_EQ(help(), nullptr) << "the main window's help window opened under a modal dialog";
+  EXPECT_FALSE(QFileInfo::exists(picture));
 }
 
 TEST_F(HelpWindowTest, F1WithoutAChildWindowOpensTheMainWindowPage) {
   start();
+  // The elevation view the program starts with is closed first.
+  form_->mdiArea()->closeAllSubWindows();
+  ASSERT_EQ(form_->mdiArea()->currentSubWindow(), nullptr);
   pressF1(form_.get());
   ASSERT_NE(help(), nullptr);
   EXPECT_EQ(shownTopic(), QStringLiteral("user/main-window.html"));

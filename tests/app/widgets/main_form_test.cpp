@@ -493,7 +493,8 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsAndShortcuts) {
   EXPECT_EQ(titles,
             (QStringList{"&File", "Da&ta", "&Computation", "&Graphics", "&Window", "&Help"}));
   const MenuItems menus[] = {
-      {"FileMenu", {"&New", "&Open...", "&Save", "Save &As...", "-", "-", "E&xit"}},
+      {"FileMenu",
+       {"&New", "&Open...", "&Save", "Save &As...", "&Export Results...", "-", "-", "E&xit"}},
       {"DataMenu",
        {"&Title", "&Units", "Design Method (ASD or LRFD)", "&Drilled-Shaft Properties",
         "Soil &Layer Data", "&Factor of Safety (Allowable Stress Design)", "&Computation Methods",

@@ -19,11 +19,11 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 #include <functional>
 
 #include "app/support/scripted_dialogs.h"
+#include "app/widgets/modal_dialog.h"
 #include "core/graph_plot.h"
 #include "core/plot_legend.h"
 #include "support/test_folder.h"
@@ -36,19 +36,7 @@
 namespace {
 
 using bormek::testing::TestFolder;
-
-// Runs `act` on the next modal dialog of type T once it is open.
-template <class T>
-void whenModal(const std::function<void(T*)>& act) {
-  QTimer::singleShot(0, [act] {
-    T* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (dialog == nullptr) {
-      whenModal<T>(act);
-      return;
-    }
-    act(dialog);
-  });
-}
+using bormek::ui_testing::whenModal;
 
 QByteArray contentsOf(const QString& path) {
   QFile file(path);

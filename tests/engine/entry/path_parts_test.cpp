@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace bormek {
 namespace {
 
@@ -30,6 +32,33 @@ TEST(PathParts, SplitsPosixAndWindowsPaths) {
     EXPECT_EQ(parts.directory, c.directory) << c.path;
     EXPECT_EQ(parts.baseName, c.baseName) << c.path;
     EXPECT_EQ(parts.extension, c.extension) << c.path;
+  }
+}
+
+TEST(PathParts, ReplacesOrAppendsTheExtensionOfTheFileName) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"/home/eng/jobs/pier 12.bko", "/home/eng/jobs/pier 12.json"},
+      {"C:\\Jobs\\pier.bko", "C:\\Jobs\\pier.json"},
+      {"/jobs/v1.2/pier", "/jobs/v1.2/pier.json"},  // a dot in a folder is not the name's
+      {"C:pier", "C:pier.json"},
+      {"pier.a.bko", "pier.a.json"},
+      {"/jobs/pier.extension-longer-than-five", "/jobs/pier.json"},
+  };
+  for (const auto& [path, expected] : cases) {
+    EXPECT_EQ(withExtension(path, ".json"), expected) << path;
+  }
+}
+
+TEST(PathParts, TheFileNameFollowsTheLastSeparatorOrDrive) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"/home/eng/jobs/pier 12.bkd", "pier 12.bkd"},
+      {"C:\\Jobs\\pier.bkd", "pier.bkd"},
+      {"C:pier.bkd", "pier.bkd"},
+      {"pier.bkd", "pier.bkd"},
+      {"/jobs/", ""},
+  };
+  for (const auto& [path, expected] : cases) {
+    EXPECT_EQ(fileNameOf(path), expected) << path;
   }
 }
 
