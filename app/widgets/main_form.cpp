@@ -98,6 +98,11 @@ QString programEngineLibrary() {
   return fromStdPath(engineLibraryPath(toStdPath(QCoreApplication::applicationDirPath())));
 }
 
+// The manuals of this program: beside it or where they are installed.
+QString programManualFolder() {
+  return ManualFolderOf(QCoreApplication::applicationDirPath());
+}
+
 // A menu text shows "&" only when doubled.
 QString menuText(QString text) {
   return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -413,8 +418,7 @@ THelpWindow* TMainForm::HelpWindow() const {
 // The program's manuals (beside it or installed), in the one help window.
 void TMainForm::showHelp(const QString& topic, int tab) {
   if (helpWindow_ == nullptr) {
-    helpWindow_ =
-        new THelpWindow(ManualFolderOf(QCoreApplication::applicationDirPath()), dialogs_, this);
+    helpWindow_ = new THelpWindow(programManualFolder(), dialogs_, this);
   }
   helpWindow_->ShowTab(static_cast<THelpWindow::Tab>(tab));
   helpWindow_->ShowTopic(topic);
@@ -469,7 +473,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 void TMainForm::showDialogHelp(QWidget* dialog, bool inHelp) {
   auto* help = dialog->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
   if (help == nullptr) {
-    help = new THelpWindow(ManualFolderBesideProgram(), dialogs_, dialog);
+    help = new THelpWindow(programManualFolder(), dialogs_, dialog);
   }
   const QString key =
       inHelp ? QStringLiteral("THelpWindow") : QLatin1String(dialog->metaObject()->className());
