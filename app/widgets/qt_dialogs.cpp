@@ -6,11 +6,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QListView>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QSplitter>
 #include <QTimer>
 #include <QTreeView>
 
@@ -29,19 +32,26 @@ QString filterSuffix(const QString& filter) {
   return pattern.match(filter).captured(1);
 }
 
-// The columns of Qt's own file dialog as wide as what they show, once the
-// folder is read. A native dialog has no such list and is left alone.
+// Qt's own file dialog once shown: the list's name column takes the room
+// left by the others, which stay as wide as what they show (sizes, types,
+// dates are read after the folder), and the places beside the list are as
+// wide as their longest name. A native dialog has neither and is left alone.
 void fitFileColumns(QFileDialog& dialog) {
-  auto* details = dialog.findChild<QTreeView*>();
-  auto* files = details != nullptr ? qobject_cast<QFileSystemModel*>(details->model()) : nullptr;
-  if (files == nullptr) {
-    return;
-  }
-  QObject::connect(files, &QFileSystemModel::directoryLoaded, details, [details] {
-    for (int column = 1; column < details->model()->columnCount(); ++column) {
-      details->resizeColumnToContents(column);
+  if (auto* details = dialog.findChild<QTreeView*>()) {
+    QHeaderView* header = details->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column) {
+      header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     }
-  });
+  }
+  auto* places = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+  auto* splitter = places != nullptr ? qobject_cast<QSplitter*>(places->parentWidget()) : nullptr;
+  if (splitter != nullptr && splitter->count() == 2) {
+    const int placesWidth = places->sizeHintForColumn(0) + 2 * places->frameWidth() +
+                            places->verticalScrollBar()->sizeHint().width();
+    splitter->setSizes({placesWidth, splitter->width() - placesWidth});
+  }
 }
 
 TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& title,

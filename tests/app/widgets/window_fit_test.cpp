@@ -14,14 +14,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QListView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 #include <memory>
 
@@ -256,6 +260,50 @@ TEST(LaptopScreenModal, ModalWindowsOpenInsideTheScreenWithPlainButtons) {
       }
     });
   }
+}
+
+// Qt's own file dialog shows its columns and places whole: the size, type
+// and date of a file and the name of every place are not cut off, even when
+// the dialog last closed with them narrowed (Qt keeps that in its settings).
+TEST(LaptopScreenModal, TheFileDialogShowsItsColumnsWhole) {
+  bormek::app_testing::ScratchSettings settings;
+  QTemporaryDir folder;
+  const QString project = QDir(folder.path()).filePath(QStringLiteral("sand_clay.bkd"));
+  ASSERT_TRUE(QFile::copy(QString::fromStdString(examplePath("sand_clay.bkd")), project));
+  QtDialogs dialogs;
+  const auto open = [&] {
+    dialogs.OpenFile(QStringLiteral("Open"), {QStringLiteral("Bormek 2012 (*.bkd)")}, project);
+  };
+  constexpr int kNarrow = 12;
+  inspectModal(open, [](QWidget& window) {
+    QHeaderView* header = window.findChild<QTreeView*>()->header();
+    for (int column = 0; column < header->count(); ++column) {
+      header->setSectionResizeMode(column, QHeaderView::Interactive);
+      header->resizeSection(column, kNarrow);
+    }
+    auto* places = window.findChild<QListView*>(QStringLiteral("sidebar"));
+    qobject_cast<QSplitter*>(places->parentWidget())->setSizes({kNarrow, window.width()});
+  });
+  inspectModal(open, [](QWidget& window) {
+    auto* details = window.findChild<QTreeView*>();
+    ASSERT_NE(details, nullptr);
+    // The file's details come from a thread of the model's own.
+    const QAbstractItemModel& files = *details->model();
+    QTRY_VERIFY(files.rowCount(details->rootIndex()) > 0);
+    QTRY_VERIFY(
+        !files.index(0, files.columnCount() - 1, details->rootIndex()).data().toString().isEmpty());
+    settle();
+    const QHeaderView* header = details->header();
+    // (QTreeView's own override is protected; the view's is public.)
+    const QAbstractItemView& view = *details;
+    for (int column = 0; column < header->count(); ++column) {
+      EXPECT_GE(header->sectionSize(column), view.sizeHintForColumn(column)) << column;
+    }
+    EXPECT_LE(header->length(), details->viewport()->width());
+    auto* places = window.findChild<QListView*>(QStringLiteral("sidebar"));
+    ASSERT_NE(places, nullptr);
+    EXPECT_GE(places->viewport()->width(), places->sizeHintForColumn(0));
+  });
 }
 
 }  // namespace
