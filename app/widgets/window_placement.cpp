@@ -48,7 +48,10 @@ class TChildPlacement : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched == area_.viewport()) {
-      if (event->type() == QEvent::ChildAdded) {
+      // Polished rather than added: a sub-window the area makes around a
+      // widget is added while its constructor still runs, before it can be
+      // told from any other child. Polishing comes before the first show.
+      if (event->type() == QEvent::ChildPolished) {
         watchChild(static_cast<QChildEvent*>(event)->child());
       }
     } else if (event->type() == QEvent::Show || event->type() == QEvent::Resize) {
