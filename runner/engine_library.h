@@ -1,6 +1,6 @@
 // What the programs know of the engine library they load for each run: its
-// file name beside the program, the entry they resolve and the one request
-// the entry carries out.
+// file name and where they find it, the entry they resolve and the one
+// request the entry carries out.
 #pragma once
 
 #include <cstdint>
@@ -20,7 +20,6 @@ inline constexpr std::int32_t kRunRequestCode = 13;
 
 using EngineEntry = std::int32_t (*)(std::int32_t request);
 
-// The engine library in `programFolder`, where both programs expect it.
-inline std::string engineLibraryPath(const std::string& programFolder) {
-  return programFolder + "/" + kEngineLibraryFileName;
-}
+// The engine library of the program in `programFolder`: beside the program,
+// else in the installed layout's engine folder (program_files.h).
+std::string engineLibraryPath(const std::string& programFolder);

@@ -447,3 +447,28 @@ TSnappedGrid SnapGridExtent(const TGridMetrics& metrics, const TGridExtent& pres
   }
   return best;
 }
+
+TGridExtent FitGridExtent(const TGridMetrics& metrics, const TGridExtent& present,
+                          const TWindowChrome& chrome, QSize available) {
+  TGridExtent extent = present;
+  // Dropping rows can bring a vertical bar that widens the window, and
+  // dropping columns a horizontal one that heightens it: repeat until both
+  // fit or nothing more can go.
+  bool dropped = true;
+  while (dropped) {
+    dropped = false;
+    while (extent.shownColumns > 1 &&
+           WindowSize(metrics, extent, chrome).width() > available.width()) {
+      --extent.shownColumns;
+      dropped = true;
+    }
+    while (extent.shownRows > 1 &&
+           WindowSize(metrics, extent, chrome).height() > available.height()) {
+      --extent.shownRows;
+      dropped = true;
+    }
+    dropped = dropped && (WindowSize(metrics, extent, chrome).width() > available.width() ||
+                          WindowSize(metrics, extent, chrome).height() > available.height());
+  }
+  return extent;
+}

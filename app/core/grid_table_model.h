@@ -174,3 +174,11 @@ struct TSnappedGrid {
 // extent needs the scroll bars it has; the first one always counts.
 TSnappedGrid SnapGridExtent(const TGridMetrics& metrics, const TGridExtent& present,
                             const TWindowChrome& chrome, QSize dragged, int draggedEdges);
+
+// The present extent made small enough for a window of at most `available`
+// (outer size), as a window opens inside its work area: columns are dropped
+// from the right and rows from the bottom, scroll bars taking their place,
+// down to one column and one row. It never shows more than the present
+// extent; an extent that fits stays as it is.
+TGridExtent FitGridExtent(const TGridMetrics& metrics, const TGridExtent& present,
+                          const TWindowChrome& chrome, QSize available);

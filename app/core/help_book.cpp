@@ -1,6 +1,5 @@
 #include "core/help_book.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -38,10 +37,6 @@ int occurrences(const QString& text, const QStringList& words) {
 }
 
 }  // namespace
-
-QString ManualFolderBesideProgram() {
-  return QCoreApplication::applicationDirPath() + QStringLiteral("/manual");
-}
 
 THelpBook::THelpBook(QString folder) : folder_(std::move(folder)) {
   if (!QFileInfo::exists(QDir(folder_).filePath(QLatin1String(kHelpContentsTopic)))) {

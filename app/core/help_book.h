@@ -1,6 +1,6 @@
-// The help documents beside the program: the folder "manual" in the
-// program's folder holds the contents page (contents.html) and the two
-// manuals (user/ and technical/), each an index page and its chapters.
+// The help documents: the manual folder (manual_folder.h) holds the
+// contents page (contents.html) and the two manuals (user/ and technical/),
+// each an index page and its chapters.
 // The book lists the pages in reading order (the order in which the
 // contents page first links to them), gives their headings for the table of
 // contents and finds the pages that hold every word of a search.
@@ -19,9 +19,6 @@
 inline constexpr const char* kHelpContentsTopic = "contents.html";
 inline constexpr const char* kUsersManualTopic = "user/index.html";
 inline constexpr const char* kTechnicalManualTopic = "technical/index.html";
-
-// "<program folder>/manual".
-QString ManualFolderBesideProgram();
 
 struct HelpSearchHit {
   QString topic;  // the page

@@ -209,16 +209,17 @@ void TGridView::fitSections(int pixelsPerInch) {
   probeList.setSizeAdjustPolicy(QComboBox::AdjustToContents);  // no cached size hint
   QPushButton probeButton;
   QLineEdit probeEdit;
-  int rowHeight = fontMetrics().height();
+  // A cell control covers its section less the grid line: a row is as tall
+  // as the tallest control wants to be, plus that line.
+  const int gridLine = showGrid() ? 1 : 0;
+  int controlHeight = fontMetrics().height();
   for (QWidget* probe : std::initializer_list<QWidget*>{&probeList, &probeButton, &probeEdit}) {
     probe->setFont(font());
-    rowHeight = std::max(rowHeight, probe->sizeHint().height());
+    controlHeight = std::max(controlHeight, probe->sizeHint().height());
   }
-  verticalHeader()->setDefaultSectionSize(rowHeight);
+  verticalHeader()->setDefaultSectionSize(controlHeight + gridLine);
 
   const QFontMetrics metrics(font());
-  // A cell control covers its section less the grid line.
-  const int gridLine = showGrid() ? 1 : 0;
   for (int column = 0; column < shown->columnCount(); ++column) {
     const QStringList texts = shown->ControlTexts(column);
     int controls = 0;

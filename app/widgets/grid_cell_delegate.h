@@ -66,10 +66,9 @@ class TGridView : public QTableView {
   // The text of the corner above the row numbers: the table's TopLeft.
   void setTopLeft(const QString& text);
   // Sizes the sections to the table: rows as tall as the tallest cell
-  // widget; each column as wide as GridColumnMinWidth, its header lines and
-  // its cell controls' texts ask; the header as high as its lines; the row
-  // column as wide as the corner text with two blanks, at least a third of
-  // an inch.
+  // widget wants, plus the grid line; each column as wide as GridColumnMinWidth, its header lines
+  // and its cell controls' texts ask; the header as high as its lines; the row column as wide as
+  // the corner text with two blanks, at least a third of an inch.
   void fitSections(int pixelsPerInch);
   // Opens the drop-down lists and buttons of every row (persistent editors).
   void openCellControls();

@@ -16,6 +16,7 @@
 
 #include "core/dialogs.h"
 #include "widgets/find_bar.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -103,7 +104,7 @@ THelpWindow::THelpWindow(const QString& manualFolder, TDialogs& dialogs, QWidget
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(toolBar);
   layout->addWidget(splitter, 1);
-  resize(kContentsWidth + kPageWidth, kWindowHeight);
+  SizeWindowForScreen(*this, QSize(kContentsWidth + kPageWidth, kWindowHeight));
   fillContents();
   for (int k = 0; k < contents_->topLevelItemCount(); ++k) {
     contents_->topLevelItem(k)->setExpanded(true);
@@ -197,6 +198,14 @@ QString THelpWindow::CurrentTopic() const {
     topic += QLatin1Char('#') + source.fragment();
   }
   return topic;
+}
+
+void THelpWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!placed_) {
+    placed_ = true;
+    FitShownWindowInsideScreen(*this);
+  }
 }
 
 void THelpWindow::ShowTab(Tab tab) {

@@ -47,6 +47,10 @@ class THelpWindow : public QWidget {
   QTreeWidget* ContentsTree() const { return contents_; }
   QListWidget* SearchResults() const { return results_; }
 
+ protected:
+  // The first showing keeps the window inside its screen's work area.
+  void showEvent(QShowEvent* event) override;
+
  private:
   QWidget* createContentsTab();
   QWidget* createSearchTab();
@@ -66,4 +70,5 @@ class THelpWindow : public QWidget {
   QTextBrowser* browser_ = nullptr;
   TFindBar* findBar_ = nullptr;
   QHash<QString, QTreeWidgetItem*> itemsByTopic_;
+  bool placed_ = false;
 };

@@ -18,8 +18,8 @@
 #include "core/dialogs.h"
 #include "core/display_name.h"
 #include "core/file_commands.h"
-#include "core/help_book.h"
 #include "core/help_topics.h"
+#include "core/manual_folder.h"
 #include "core/path_text.h"
 #include "core/plot_set.h"
 #include "core/program_data.h"
@@ -37,6 +37,7 @@
 #include "widgets/plot_form.h"
 #include "widgets/report_viewer.h"
 #include "widgets/table_form.h"
+#include "widgets/window_placement.h"
 
 namespace {
 
@@ -92,6 +93,16 @@ constexpr RadioItem kRadioItems[] = {
 // The plots that need more than one load-settlement curve.
 constexpr const char* kSettlementBoundPlots[] = {"pltUpper", "pltLower", "pltCombinedSettle"};
 
+// The engine library this program runs: beside it or where it is installed.
+QString programEngineLibrary() {
+  return fromStdPath(engineLibraryPath(toStdPath(QCoreApplication::applicationDirPath())));
+}
+
+// The manuals of this program: beside it or where they are installed.
+QString programManualFolder() {
+  return ManualFolderOf(QCoreApplication::applicationDirPath());
+}
+
 // A menu text shows "&" only when doubled.
 QString menuText(QString text) {
   return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -114,6 +125,7 @@ TMainForm::TMainForm(const QStringList& arguments, TDialogs& dialogs, QWidget* p
   mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdiArea_->setObjectName(QStringLiteral("MdiArea"));
   setCentralWidget(mdiArea_);
+  KeepChildWindowsInside(*mdiArea_);
   createFileMenu();
   createDataMenu();
   createComputationMenu();
@@ -304,7 +316,6 @@ void TMainForm::setDesignMethod(int method) {
     project_->SetModified(true);
   }
   ApplyColumnVisibility();
-  tables_->D().Comments = method == kLrfdMethod ? kLrfdComments : kAsdComments;
   updateCommandStates();
 }
 
@@ -323,16 +334,29 @@ void TMainForm::setDesignControl(int control) {
 }
 
 // The LRFD resistance factors are columns of D shown only under LRFD; an
-// open table window of D is closed so that it is rebuilt with them.
+// open table window of D is closed so that it is rebuilt with them, and
+// with the note of the project's design method.
 void TMainForm::ApplyColumnVisibility() {
   TGridTable& d = tables_->D();
   const bool lrfd = project_->DesignMethod == kLrfdMethod;
   d.Columns(kLrfdSideColumn).Visible = lrfd;
   d.Columns(kLrfdTipColumn).Visible = lrfd;
   TTableForm::CloseWindow(d);
+  showDesignMethodNote();
+}
+
+// The note under the soil-layer table explains the columns of the project's
+// design method: the switch, New, Open and the command-line start apply it
+// with the columns, and opening the table applies it again for a project
+// that came in any other way (a dropped file).
+void TMainForm::showDesignMethodNote() {
+  tables_->D().Comments = project_->DesignMethod == kLrfdMethod ? kLrfdComments : kAsdComments;
 }
 
 void TMainForm::showSoilLayerTable() {
+  if (!TTableForm::HasWindow(tables_->D())) {
+    showDesignMethodNote();
+  }
   TTableForm::ShowWindow(tables_->D(), mdiArea_, dialogs_);
 }
 
@@ -349,9 +373,7 @@ void TMainForm::CompRunClick() {
           QGuiApplication::restoreOverrideCursor();
         }
       });
-  const RunOutcome outcome =
-      driver.CompRunClick(*project_, QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                                         QLatin1String(kEngineLibraryFileName));
+  const RunOutcome outcome = driver.CompRunClick(*project_, programEngineLibrary());
   // A run that did not reach the engine leaves the results as they were.
   if (outcome.ran) {
     SetResultsLoaded(outcome.resultsLoaded);
@@ -393,10 +415,10 @@ THelpWindow* TMainForm::HelpWindow() const {
   return helpWindow_.data();
 }
 
-// The manuals beside the program, in the one help window.
+// The program's manuals (beside it or installed), in the one help window.
 void TMainForm::showHelp(const QString& topic, int tab) {
   if (helpWindow_ == nullptr) {
-    helpWindow_ = new THelpWindow(ManualFolderBesideProgram(), dialogs_, this);
+    helpWindow_ = new THelpWindow(programManualFolder(), dialogs_, this);
   }
   helpWindow_->ShowTab(static_cast<THelpWindow::Tab>(tab));
   helpWindow_->ShowTopic(topic);
@@ -451,7 +473,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 void TMainForm::showDialogHelp(QWidget* dialog, bool inHelp) {
   auto* help = dialog->findChild<THelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
   if (help == nullptr) {
-    help = new THelpWindow(ManualFolderBesideProgram(), dialogs_, dialog);
+    help = new THelpWindow(programManualFolder(), dialogs_, dialog);
   }
   const QString key =
       inHelp ? QStringLiteral("THelpWindow") : QLatin1String(dialog->metaObject()->className());

@@ -134,6 +134,7 @@ class TMainForm : public QMainWindow, private TProjectView {
 
   void setUnits(int system);
   void setDesignMethod(int method);
+  void showDesignMethodNote();
   void setDesignControl(int control);
   void showSoilLayerTable();
   void openInEditor(const QString& path);

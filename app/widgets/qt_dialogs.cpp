@@ -6,17 +6,52 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QListView>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTimer>
+#include <QTreeView>
+
+#include "widgets/window_placement.h"
 
 namespace {
+
+// Qt's own file dialog, where the platform has no native one, opens large
+// enough to show its file list's columns (at 96 pixels per inch).
+constexpr QSize kFileDialogSize(880, 540);
+constexpr int kReferencePixelsPerInch = 96;
 
 // "bkd" of "Bormek 2012 (*.bkd)"; empty for "(*)".
 QString filterSuffix(const QString& filter) {
   static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^ ;)*]+)"));
   return pattern.match(filter).captured(1);
+}
+
+// Qt's own file dialog once shown: the list's name column takes the room
+// left by the others, which stay as wide as what they show (sizes, types,
+// dates are read after the folder), and the places beside the list are as
+// wide as their longest name. A native dialog has neither and is left alone.
+void fitFileColumns(QFileDialog& dialog) {
+  if (auto* details = dialog.findChild<QTreeView*>()) {
+    QHeaderView* header = details->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column) {
+      header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+  }
+  auto* places = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+  auto* splitter = places != nullptr ? qobject_cast<QSplitter*>(places->parentWidget()) : nullptr;
+  if (splitter != nullptr && splitter->count() == 2) {
+    const int placesWidth = places->sizeHintForColumn(0) + 2 * places->frameWidth() +
+                            places->verticalScrollBar()->sizeHint().width();
+    splitter->setSizes({placesWidth, splitter->width() - placesWidth});
+  }
 }
 
 TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& title,
@@ -36,6 +71,10 @@ TDialogs::FileChoice runFileDialog(QFileDialog::AcceptMode mode, const QString& 
     dialog.setDirectory(start.absolutePath());
     dialog.selectFile(start.fileName());
   }
+  // A native dialog takes its own size; Qt's own one takes this one.
+  dialog.resize((kFileDialogSize * dialog.logicalDpiX() / kReferencePixelsPerInch)
+                    .boundedTo(RoomOnScreen(dialog)));
+  QTimer::singleShot(0, &dialog, [&dialog] { fitFileColumns(dialog); });
   TDialogs::FileChoice choice;
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
     choice.accepted = true;

@@ -78,9 +78,6 @@ TReportViewer::TReportViewer(QString path, TDialogs& dialogs)
   layout->addWidget(text_, 1);
   layout->addLayout(row);
 
-  const QFontMetrics metrics(text_->font());
-  text_->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('0')) * kWidthInCharacters,
-                        metrics.lineSpacing() * kHeightInLines);
   setWindowTitle(QFileInfo(path_).fileName() + QStringLiteral(" (read-only)"));
 }
 
@@ -106,9 +103,21 @@ TReportViewer* TReportViewer::Show(QMdiArea* area, const QString& path, TDialogs
   QMdiSubWindow* window = area->addSubWindow(viewer);
   window->setWindowTitle(viewer->windowTitle());
   window->show();
+  // Where the area has room, the text shows its preferred page; where it
+  // has not, the window keeps inside the area and the text scrolls.
+  window->resize(window->size() + viewer->preferredTextSize() - viewer->text_->size());
   area->setActiveSubWindow(window);
   viewer->text_->setFocus();
   return viewer;
+}
+
+QSize TReportViewer::preferredTextSize() const {
+  // A report runs longer than a page, so its scroll bar shows beside it.
+  const QFontMetrics metrics(text_->font());
+  const int frame = 2 * text_->frameWidth();
+  return {metrics.horizontalAdvance(QLatin1Char('0')) * kWidthInCharacters + frame +
+              text_->verticalScrollBar()->sizeHint().width(),
+          metrics.lineSpacing() * kHeightInLines + frame};
 }
 
 void TReportViewer::ReloadAll(QMdiArea* area) {

@@ -39,6 +39,8 @@ class TReportViewer : public QWidget {
 
  private:
   TReportViewer(QString path, TDialogs& dialogs);
+  // The text's size for 100 characters by 36 lines of the report's font.
+  QSize preferredTextSize() const;
 
   QString path_;
   TDialogs& dialogs_;

@@ -74,6 +74,7 @@ TTableForm* TTableForm::ShowWindow(TGridTable& table, QMdiArea* area, TDialogs& 
             [form](QMdiSubWindow* active) { form->windowActivated(active); });
     form->setCaption();
     window->showNormal();
+    form->fitExtentToArea();
     form->Relayout();
     area->setActiveSubWindow(window);
   } else {
@@ -81,6 +82,7 @@ TTableForm* TTableForm::ShowWindow(TGridTable& table, QMdiArea* area, TDialogs& 
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     form->dialog_ = dialog;
     form->setCaption();
+    form->fitExtentToArea();
     form->Relayout();
     dialog->show();
   }
@@ -102,6 +104,7 @@ void TTableForm::ShowWindowModal(TGridTable& table, QWidget* parent, TDialogs& d
   form->dialog_ = dialog;
   form->modal_ = true;
   form->setCaption();
+  form->fitExtentToArea();
   form->Relayout();
   dialog->exec();
 }
@@ -267,6 +270,7 @@ void TTableForm::Rebuild() {
     setTabOrder(tabOrder[i - 1], tabOrder[i]);
   }
 
+  fitExtentToArea();
   Relayout();
   resetting_ = false;
   ensureCurrentCell();

@@ -85,6 +85,8 @@ class TTableForm : public QWidget {
   void setCaption();
   void Rebuild();
   void Relayout(int anchoredEdges = 0);
+  void fitExtentToArea();
+  QSize workAreaSize() const;
   TGridExtent presentExtent() const;
   TWindowChrome chrome() const;
   int buttonsExtent() const;

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -15,6 +16,7 @@
 
 #include "core/grid_table_model.h"
 #include "widgets/grid_cell_delegate.h"
+#include "widgets/window_placement.h"
 
 QSize TTableForm::sizeHint() const {
   return clientSize_;
@@ -61,6 +63,31 @@ void TTableForm::Relayout(int anchoredEdges) {
   clientSize_ = QSize(clientWidth, bottom + margin_);
   updateGeometry();
   resizeContainer(anchoredEdges);
+}
+
+// A window that would run past its work area (the visible part of the MDI
+// area, or its screen for a window of its own) shows fewer columns or rows,
+// with scroll bars, so that it opens inside it.
+void TTableForm::fitExtentToArea() {
+  const QSize available = workAreaSize();
+  if (table() == nullptr || available.isEmpty()) {
+    return;
+  }
+  const TGridExtent fitted = FitGridExtent(Grid->metrics(), presentExtent(), chrome(), available);
+  ShownColumns = fitted.shownColumns;
+  ShownRows = fitted.shownRows;
+  firstColumn_ = fitted.firstColumn;
+  topRow_ = fitted.topRow;
+}
+
+QSize TTableForm::workAreaSize() const {
+  if (subWindow_ != nullptr && subWindow_->mdiArea() != nullptr) {
+    return subWindow_->mdiArea()->viewport()->size();
+  }
+  if (dialog_ != nullptr) {
+    return RoomOnScreen(*dialog_);
+  }
+  return {};
 }
 
 TGridExtent TTableForm::presentExtent() const {

@@ -303,4 +303,33 @@ TEST_F(GridSizingTest, SnapsToTheCandidateLeastOutsideTheDraggedRectangle) {
   }
 }
 
+// Opening inside a work area: columns go from the right, then rows from the
+// bottom, until the window fits; ten of twelve rows shown is {0, 3, 0, 10},
+// a window of 2 + 40 + 240 + 15 + 10 = 307 by 2 + 30 + 200 + 40 = 272.
+TEST_F(GridSizingTest, FitsTheExtentIntoTheWorkAreaByDroppingColumnsThenRows) {
+  const struct {
+    const char* what;
+    TGridExtent present;
+    QSize available;
+    TGridExtent extent;
+  } cases[] = {
+      {"fits", {0, 3, 0, 10}, {400, 400}, {0, 3, 0, 10}},
+      // 2 + 40 + 100 + 60 + 15 + 10 = 227 fits in 250; the horizontal bar
+      // makes 287, still below 400.
+      {"narrow", {0, 3, 0, 10}, {250, 400}, {0, 2, 0, 10}},
+      // 200 - 40 - 32 = 128 for rows: 6.
+      {"low", {0, 3, 0, 10}, {307, 200}, {0, 3, 0, 6}},
+      // One column: 157 + 10 = 167; 150 - 40 - 32 - 15 = 63 for rows: 3.
+      {"small", {0, 3, 0, 10}, {200, 150}, {0, 1, 0, 3}},
+      {"tiny", {0, 3, 0, 10}, {50, 50}, {0, 1, 0, 1}},
+      // Dropping rows of all twelve brings a vertical bar: 307 > 292, so a
+      // column goes; its horizontal bar leaves 200 - 40 - 47 = 113: 5 rows.
+      {"bars", everything, {292, 200}, {0, 2, 0, 5}},
+      {"never grows", {0, 2, 0, 5}, {1000, 1000}, {0, 2, 0, 5}},
+  };
+  for (const auto& fit : cases) {
+    EXPECT_EQ(FitGridExtent(metrics, fit.present, chrome, fit.available), fit.extent) << fit.what;
+  }
+}
+
 }  // namespace

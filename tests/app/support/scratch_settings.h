@@ -1,4 +1,4 @@
-// The program's settings kept in a scratch folder for the life of the
+// The program's settings, and Qt's own, kept in a scratch folder for the life of the
 // object, and read or written past the code under test.
 #pragma once
 
@@ -13,6 +13,8 @@ class ScratchSettings {
   ScratchSettings() {
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
+    // Qt's own settings (its file dialog's columns and places) too.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
   }
 
   bool IsValid() const { return folder_.isValid(); }

@@ -258,6 +258,75 @@ TEST_F(MainWindow, TheLrfdSwitchClosesTheSoilLayerWindowAndShowsTheFactorColumns
   EXPECT_EQ(d.VisibleColumnCount(), 5);
 }
 
+// The note under the soil-layer table explains the columns of the design
+// method of the project shown, however the project came: started with,
+// created, opened, or switched.
+TEST_F(MainWindow, TheSoilLayerNoteMatchesTheDesignMethodOfEveryProject) {
+  QStringList lrfdLines = goodProject(QStringLiteral("LRFD pier"));
+  lrfdLines[2] = QStringLiteral("2 1 1.0 5.0 1 1");
+  const QString asd = write(QStringLiteral("asd.bkd"), goodProject(QStringLiteral("ASD pier")));
+  const QString lrfd = write(QStringLiteral("lrfd.bkd"), lrfdLines);
+  const auto switchTo = [this](const char* item) {
+    chooseSubmenuItem("DataMenu", "DesignMethodMenu", item);
+  };
+  // After a switch the project is modified: New and Open ask first.
+  const auto openAfterSwitch = [this](const QString& path) {
+    dialogs_.QueueAnswer(TDialogs::Answer::kNo);
+    dialogs_.QueueFile(path);
+    clickButton("OpenButton");
+  };
+  const struct {
+    const char* how;
+    QString startWith;
+    std::function<void()> then;
+    bool lrfdNote;
+  } cases[] = {
+      {"command line, ASD", asd, [] {}, false},
+      {"command line, LRFD", lrfd, [] {}, true},
+      {"New after the LRFD switch", QString(),
+       [&] {
+         switchTo("LrfdItem");
+         dialogs_.QueueAnswer(TDialogs::Answer::kNo);
+         clickButton("NewButton");
+       },
+       false},
+      {"Open ASD after the LRFD switch", QString(),
+       [&] {
+         switchTo("LrfdItem");
+         openAfterSwitch(asd);
+       },
+       false},
+      {"Open LRFD after ASD", asd,
+       [&] {
+         dialogs_.QueueFile(lrfd);
+         clickButton("OpenButton");
+       },
+       true},
+      {"Open LRFD after the ASD switch", lrfd,
+       [&] {
+         switchTo("AsdItem");
+         openAfterSwitch(lrfd);
+       },
+       true},
+      {"ASD switch of an LRFD project", lrfd, [&] { switchTo("AsdItem"); }, false},
+  };
+  for (const auto& project : cases) {
+    TMainForm& form =
+        start(project.startWith.isEmpty() ? QStringList() : QStringList{project.startWith});
+    project.then();
+    EXPECT_EQ(form.Project().DesignMethod == kLrfdMethod, project.lrfdNote) << project.how;
+    clickButton("SoilLayerButton");
+    TTableForm* table = TTableForm::WindowOf(form.Tables().D());
+    ASSERT_NE(table, nullptr) << project.how;
+    const QString note = table->findChild<QLabel*>(QStringLiteral("lblComments"))->text();
+    EXPECT_TRUE(note.startsWith(QStringLiteral("Max. Side Friction and Max. End Bearing:\n")))
+        << project.how;
+    EXPECT_EQ(note.contains(QStringLiteral("LRFD Resistance Factors")), project.lrfdNote)
+        << project.how;
+    EXPECT_EQ(dialogs_.UnusedAnswers(), 0u) << project.how;
+  }
+}
+
 TEST_F(MainWindow, TheFactorOfSafetyItemIsEnabledOnlyUnderAsd) {
   TMainForm& form = start();
   openMenu("DataMenu");

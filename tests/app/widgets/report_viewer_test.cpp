@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontInfo>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -83,7 +83,13 @@ TEST_F(ReportViewerTest, WithoutAnEditorViewOutputShowsTheReportWithItsColumnsAl
   EXPECT_EQ(viewer->Path(), QFileInfo(report).absoluteFilePath());
   EXPECT_EQ(viewer->Text()->toPlainText(), fileText(report));
   EXPECT_TRUE(viewer->Text()->isReadOnly());
-  EXPECT_TRUE(QFontInfo(viewer->Text()->font()).fixedPitch());
+  // Fixed pitch by its glyphs: fontconfig does not flag every monospaced
+  // font as such (Noto Sans Mono), so QFontInfo::fixedPitch would not do.
+  const QFontMetrics metrics(viewer->Text()->font());
+  EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('i')),
+            metrics.horizontalAdvance(QLatin1Char('W')));
+  EXPECT_EQ(metrics.horizontalAdvance(QLatin1Char('.')),
+            metrics.horizontalAdvance(QLatin1Char('0')));
   EXPECT_EQ(viewer->Text()->lineWrapMode(), QPlainTextEdit::NoWrap);
 
   // The head line of the result table and the first row under it. A row is
@@ -101,6 +107,34 @@ TEST_F(ReportViewerTest, WithoutAnEditorViewOutputShowsTheReportWithItsColumnsAl
   EXPECT_GT(xOf(viewer->Text(), row, kQdnEnd), xOf(viewer->Text(), row, 0));
   EXPECT_EQ(dialogs_.Messages().size(), 1);  // the completion message only
   EXPECT_FALSE(project.isEmpty());
+}
+
+// The viewer opens on 100 characters by 36 lines where the work area has
+// room for them, and inside a smaller area, its text scrolled, where not.
+TEST_F(ReportViewerTest, TheViewerTakesItsPageWhereThereIsRoomAndKeepsInsideWhereNot) {
+  runExample();
+  const struct {
+    QSize mainWindow;
+    bool room;
+  } cases[] = {{{1900, 1400}, true}, {{640, 420}, false}};
+  for (const auto& c : cases) {
+    form_->resize(c.mainWindow);
+    QApplication::processEvents();
+    clickButton("ViewOutputButton");
+    TReportViewer* viewer = activeViewer();
+    ASSERT_NE(viewer, nullptr);
+    QApplication::processEvents();
+    const QRect area = form_->mdiArea()->viewport()->rect();
+    QMdiSubWindow* window = form_->mdiArea()->currentSubWindow();
+    EXPECT_TRUE(area.contains(window->geometry())) << c.mainWindow.width();
+    const QFontMetrics metrics(viewer->Text()->font());
+    const QSize page(metrics.horizontalAdvance(QLatin1Char('0')) * 100, metrics.lineSpacing() * 36);
+    const QSize shown = viewer->Text()->viewport()->size();
+    EXPECT_EQ(shown.width() >= page.width() && shown.height() >= page.height(), c.room)
+        << c.mainWindow.width() << ": " << shown.width() << "x" << shown.height();
+    window->close();
+    QApplication::processEvents();
+  }
 }
 
 TEST_F(ReportViewerTest, TheViewerReloadsAfterASecondRun) {

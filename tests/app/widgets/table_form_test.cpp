@@ -494,6 +494,42 @@ TEST_F(TableWindowTest, TabLeavesTheGridForTheRowsNearestListOrButton) {
   EXPECT_EQ(QApplication::focusWidget(), listAt(form, 0));
 }
 
+TEST_F(TableWindowTest, EveryListAndButtonOfTheGridHasTheHeightItAsksFor) {
+  TTableForm* form = showD();
+  addRows(form, 3);
+  for (int row = 0; row < 4; ++row) {
+    for (QWidget* control : {static_cast<QWidget*>(listAt(form, row)),
+                             static_cast<QWidget*>(layerButtonAt(form, row))}) {
+      ASSERT_NE(control, nullptr) << "row " << row;
+      EXPECT_GE(control->height(), control->sizeHint().height()) << "row " << row;
+    }
+  }
+}
+
+// Headers and values are told apart: every pixel of a strip down a column
+// header (clear of its text and its rule) and across the row numbers is
+// clearly darker than the cell below or beside it.
+TEST_F(TableWindowTest, HeadersAreShadedApartFromTheCells) {
+  constexpr int kDarkerBy = 16;  // grey levels of 255
+  TTableForm* form = showD();
+  QTableView* grid = gridOf(form);
+  const QImage picture = grid->grab().toImage();
+  const QHeaderView* columns = grid->horizontalHeader();
+  const QHeaderView* rows = grid->verticalHeader();
+  const QPoint viewport = grid->viewport()->geometry().topLeft();
+  const QRect firstCell = grid->visualRect(cell(form, 0, kMaxSideColumn)).translated(viewport);
+  const int cellGrey = qGray(picture.pixel(firstCell.right() - 3, firstCell.center().y()));
+
+  const int stripX = firstCell.right() - 3;
+  for (int y = columns->geometry().top() + 2; y < columns->geometry().bottom() - 2; ++y) {
+    EXPECT_GE(cellGrey - qGray(picture.pixel(stripX, y)), kDarkerBy) << "header y " << y;
+  }
+  const int stripY = firstCell.center().y();
+  for (int x = rows->geometry().left() + 2; x < rows->geometry().left() + 8; ++x) {
+    EXPECT_GE(cellGrey - qGray(picture.pixel(x, stripY)), kDarkerBy) << "row number x " << x;
+  }
+}
+
 TEST_F(TableWindowTest, DraggingTheRightBorderNarrowShowsFewerWholeColumnsButKeepsTheButtons) {
   TTableForm* form = showD();
   QMdiSubWindow* frame = frameOf(form);
