@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <regex>
+#include <sstream>
 #include <string>
 
 #include "core/manual_folder.h"
@@ -40,9 +40,14 @@ bool toolInstalled(const std::string& tool) {
 
 // The value of `key` in the [Desktop Entry] group; "" when absent.
 std::string desktopValue(const std::string& entry, const std::string& key) {
-  std::smatch match;
-  const std::regex line("(^|\n)" + key + "=([^\n]*)");
-  return std::regex_search(entry, match, line) ? match[2].str() : std::string();
+  std::istringstream lines(entry);
+  const std::string prefix = key + "=";
+  for (std::string line; std::getline(lines, line);) {
+    if (line.starts_with(prefix)) {
+      return line.substr(prefix.size());
+    }
+  }
+  return {};
 }
 
 class InstalledPrograms : public ::testing::Test {
