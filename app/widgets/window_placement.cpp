@@ -41,13 +41,15 @@ bool sizeIsFixed(const QWidget& window) {
 // Keeps one MDI area's children inside its viewport.
 class TChildPlacement : public QObject {
  public:
-  explicit TChildPlacement(QMdiArea& area) : QObject(&area), area_(area) {
-    area_.viewport()->installEventFilter(this);
+  // The viewport is kept rather than asked of the area: its events keep
+  // coming while the area is being destroyed, when the area no longer is one.
+  explicit TChildPlacement(QMdiArea& area) : QObject(&area), viewport_(area.viewport()) {
+    viewport_->installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == area_.viewport()) {
+    if (watched == viewport_) {
       // Polished rather than added: a sub-window the area makes around a
       // widget is added while its constructor still runs, before it can be
       // told from any other child. Polishing comes before the first show.
@@ -72,7 +74,7 @@ class TChildPlacement : public QObject {
         QGuiApplication::mouseButtons() != Qt::NoButton) {
       return;
     }
-    const QRect area = area_.viewport()->rect();
+    const QRect area = viewport_->rect();
     QRect frame = window->geometry();
     if (!sizeIsFixed(*window)) {
       frame.setSize(frame.size().boundedTo(area.size()).expandedTo(window->minimumSize()));
@@ -85,7 +87,7 @@ class TChildPlacement : public QObject {
     }
   }
 
-  QMdiArea& area_;
+  QWidget* viewport_;
   bool fitting_ = false;
 };
 
