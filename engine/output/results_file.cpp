@@ -325,7 +325,7 @@ void writeLine(JsonWriter& json, const char* name, const SettlementLine& line) {
   json.text(name);
   for (const auto& [key, member] : columns) {
     std::transform(line.begin(), line.end(), values.begin(),
-                   [member](const SettlementPoint& point) { return point.*member; });
+                   [field = member](const SettlementPoint& point) { return point.*field; });
     json.key(key);
     json.numberArray(values);
   }
