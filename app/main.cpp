@@ -1,6 +1,7 @@
 // bormek: the desktop program.
 #include <QApplication>
 
+#include "core/product.h"
 #include "widgets/desktop_look.h"
 #include "widgets/main_form.h"
 #include "widgets/qt_dialogs.h"
@@ -8,7 +9,7 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Bormek 2012"));
+  QApplication::setApplicationName(QString::fromLatin1(kProductName));
   InstallDesktopLook();
   QtDialogs dialogs;
   TMainForm window(QApplication::arguments().mid(1), dialogs);

@@ -3,15 +3,15 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSaveFile>
-#include <cmath>
 #include <cstdint>
+
+#include "core/drawing_files.h"
 
 namespace {
 
 constexpr int kFileHeaderBytes = 14;
 constexpr int kInfoHeaderBytes = 40;
 constexpr int kTableEntryBytes = 4;
-constexpr double kMetresPerInch = 0.0254;
 
 void putLittleEndian(QByteArray& out, std::uint32_t value, int bytes) {
   for (int k = 0; k < bytes; ++k) {
@@ -67,8 +67,7 @@ bool WriteBmp(const QImage& image, ColourDepth depth, int pixelsPerInch, const Q
   const qsizetype pixelBytes = rowBytes * image.height();
   const qsizetype offset =
       kFileHeaderBytes + kInfoHeaderBytes + kTableEntryBytes * static_cast<qsizetype>(table.size());
-  const auto pixelsPerMetre =
-      static_cast<std::uint32_t>(std::lround(pixelsPerInch / kMetresPerInch));
+  const auto pixelsPerMetre = static_cast<std::uint32_t>(DotsPerMetre(pixelsPerInch));
 
   QByteArray head;
   head.append("BM");

@@ -42,6 +42,10 @@ PictureFormat PictureFormatOf(const QString& path) {
   return PictureFormat::kBmp;
 }
 
+int DotsPerMetre(double pixelsPerInch) {
+  return static_cast<int>(std::lround(pixelsPerInch * kInchesPerMetre));
+}
+
 int PixelsOf(double inches, int pixelsPerInch) {
   const double pixels = std::round(inches * pixelsPerInch);
   return pixels > 0 && pixels < std::numeric_limits<int>::max() ? static_cast<int>(pixels) : 0;
@@ -55,7 +59,7 @@ QImage RenderDrawing(const QSize& pixels, double pixelsPerInch, const PaintRouti
   if (image.isNull()) {
     return image;
   }
-  const int dotsPerMetre = static_cast<int>(std::lround(pixelsPerInch * kInchesPerMetre));
+  const int dotsPerMetre = DotsPerMetre(pixelsPerInch);
   image.setDotsPerMeterX(dotsPerMetre);
   image.setDotsPerMeterY(dotsPerMetre);
   image.fill(Qt::white);

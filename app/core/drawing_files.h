@@ -23,6 +23,9 @@ inline constexpr int kVectorUnitsPerInch = 600;
 using PaintRoutine =
     std::function<void(QPainter& painter, const QSizeF& size, double unitsPerInch)>;
 
+// The resolution an image file records, in dots per metre.
+int DotsPerMetre(double pixelsPerInch);
+
 // Pixels of a side of `inches` at `pixelsPerInch`; 0 when beyond an image.
 int PixelsOf(double inches, int pixelsPerInch);
 

@@ -124,6 +124,15 @@ bool TGraphPlot::TakeCurveLimit() {
   return take;
 }
 
+void TGraphPlot::ApplyCurveLimit() {
+  if (!TakeCurveLimit() || LineCount() <= kInitialActiveCurves) {
+    return;
+  }
+  for (int line = 0; line < LineCount(); ++line) {
+    Line(line).Active = line < kInitialActiveCurves;
+  }
+}
+
 void TGraphPlot::Show() {
   if (window_ == nullptr && factory_) {
     window_ = factory_(*this);

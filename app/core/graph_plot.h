@@ -154,6 +154,9 @@ class TGraphPlot {
   // LimitActiveCurves is set: the window opening then deactivates the
   // curves beyond the first 20.
   bool TakeCurveLimit();
+  // A window opening on more than 20 curves shows the first 20, once after
+  // each load (TakeCurveLimit); the others are brought in by the user.
+  void ApplyCurveLimit();
 
   // Creates the window on first use and shows it. Without a factory
   // nothing happens.

@@ -1,7 +1,6 @@
 #include "core/plot_export.h"
 
 #include <QPainter>
-#include <cmath>
 
 #include "core/bmp_writer.h"
 #include "core/graph_plot.h"
@@ -10,20 +9,15 @@
 
 namespace {
 
-constexpr double kInchesPerMetre = 1 / 0.0254;
-
 TPlotView viewFor(const TPlotView& window, const QSizeF& size, double pixelsPerInch,
                   bool blackAndWhite) {
-  TPlotView view = window;
   PaintSurface surface;
   surface.size = size;
   surface.ppx = pixelsPerInch;
   surface.ppy = pixelsPerInch;
   surface.kind = PlotDevice::kFile;
   surface.blackAndWhite = blackAndWhite;
-  view.Layout(surface);
-  view.FitLegend();
-  return view;
+  return window.LaidOutFor(surface);
 }
 
 SaveResult saveBitmap(const TPlotView& window, PictureFormat format, const PictureOptions& options,
@@ -46,7 +40,7 @@ SaveResult saveBitmap(const TPlotView& window, PictureFormat format, const Pictu
     return WriteBmp(reduced, options.colours, ppi, path) ? SaveResult::kSaved
                                                          : SaveResult::kNotWritten;
   }
-  const int dotsPerMetre = static_cast<int>(std::lround(ppi * kInchesPerMetre));
+  const int dotsPerMetre = DotsPerMetre(ppi);
   reduced.setDotsPerMeterX(dotsPerMetre);
   reduced.setDotsPerMeterY(dotsPerMetre);
   return reduced.save(path, "PNG") ? SaveResult::kSaved : SaveResult::kNotWritten;

@@ -243,6 +243,13 @@ void TPlotView::FitLegend() {
   }
 }
 
+TPlotView TPlotView::LaidOutFor(const PaintSurface& surface) const {
+  TPlotView view = *this;
+  view.Layout(surface);
+  view.FitLegend();
+  return view;
+}
+
 QRectF TPlotView::LegendBox() const {
   const QSizeF size = legendSize();
   QRectF box;
@@ -252,7 +259,9 @@ QRectF TPlotView::LegendBox() const {
                          area.top() + legendPlace_->y() * area.height()),
                  size);
   } else {
-    box = LegendBoxAt(*this, size, legendCorner_.value_or(ClearestLegendCorner(*this, size)));
+    // The clearest corner is searched for only when none was chosen.
+    box = LegendBoxAt(*this, size,
+                      legendCorner_ ? *legendCorner_ : ClearestLegendCorner(*this, size));
   }
   // Kept inside the surface.
   box.moveLeft(std::clamp(box.left(), 0.0, std::max(0.0, surface_.size.width() - size.width())));

@@ -111,6 +111,9 @@ class TPlotView {
   // corner is chosen afresh for this layout unless the user placed the
   // legend.
   void FitLegend();
+  // A copy laid out on another surface (a page, a picture) with its legend
+  // fitted; this view's own layout is untouched.
+  TPlotView LaidOutFor(const PaintSurface& surface) const;
   // Where the legend lies on this surface, inside the client area.
   QRectF LegendBox() const;
 

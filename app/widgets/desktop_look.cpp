@@ -4,18 +4,7 @@
 #include <QIcon>
 
 #include "widgets/desktop_style.h"
-
-// The resources of a static library are registered by hand once: nothing
-// else refers to the generated registration code, so the linker would drop
-// it. (Outside the namespace: the macro declares the registration function
-// where it stands.)
-static void registerIconResource() {
-  static const bool registered = [] {
-    Q_INIT_RESOURCE(app_icon);
-    return true;
-  }();
-  static_cast<void>(registered);
-}
+#include "widgets/toolbar_icons.h"
 
 namespace {
 
@@ -36,11 +25,6 @@ void useSystemIconThemeWhereThePlatformHasNone() {
 }
 
 }  // namespace
-
-QIcon ApplicationIcon() {
-  registerIconResource();
-  return QIcon(QStringLiteral(":/app/bormek.svg"));
-}
 
 void InstallDesktopLook() {
   QApplication::setWindowIcon(ApplicationIcon());

@@ -6,9 +6,4 @@
 // (desktop_style.h).
 #pragma once
 
-class QIcon;
-
 void InstallDesktopLook();
-
-// The program's icon: a belled drilled shaft in layered soil.
-QIcon ApplicationIcon();

@@ -1,7 +1,6 @@
 #include "widgets/elevation_view.h"
 
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -237,10 +236,4 @@ void TDlgSideView::contextMenuEvent(QContextMenuEvent* event) {
   menu.addAction(QStringLiteral("&Save Picture..."), this, &TDlgSideView::SaveClick);
   menu.addAction(QStringLiteral("&Copy"), this, &TDlgSideView::CopyToClipboard);
   menu.exec(event->globalPos());
-}
-
-void TDlgSideView::closeEvent(QCloseEvent* event) {
-  view_ = Elevation{};
-  emit Closed();
-  QWidget::closeEvent(event);
 }

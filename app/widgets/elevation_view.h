@@ -61,12 +61,8 @@ class TDlgSideView : public QWidget {
   // Ctrl+C: the picture as an image on the clipboard.
   void CopyToClipboard();
 
- signals:
-  void Closed();
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:

@@ -17,6 +17,8 @@
 #include <QStylePainter>
 #include <algorithm>
 
+#include "widgets/menu_text.h"
+
 namespace {
 
 // Rows shown by an open drop-down list.
@@ -94,8 +96,7 @@ void TGridCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index)
     list->setCurrentIndex(index.data(TGridTableModel::kItemNumberRole).toInt() - 1);
   } else if (auto* button = qobject_cast<QPushButton*>(editor)) {
     // A caption is plain text: "&" is no mnemonic here.
-    QString caption = index.data(TGridTableModel::kButtonCaptionRole).toString();
-    button->setText(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
+    button->setText(PlainMenuText(index.data(TGridTableModel::kButtonCaptionRole).toString()));
   } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
     edit->setText(index.data(Qt::EditRole).toString());
   }

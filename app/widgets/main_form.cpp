@@ -22,6 +22,7 @@
 #include "core/manual_folder.h"
 #include "core/path_text.h"
 #include "core/plot_set.h"
+#include "core/product.h"
 #include "core/program_data.h"
 #include "core/results_export.h"
 #include "core/run_driver.h"
@@ -34,6 +35,7 @@
 #include "widgets/data_windows.h"
 #include "widgets/elevation_view.h"
 #include "widgets/help_window.h"
+#include "widgets/menu_text.h"
 #include "widgets/plot_form.h"
 #include "widgets/report_viewer.h"
 #include "widgets/table_form.h"
@@ -41,7 +43,8 @@
 
 namespace {
 
-const QString kCaptionPrefix = QStringLiteral("Bormek 2012.7.8 - ");
+const QString kCaptionPrefix =
+    QStringLiteral("Bormek ") + QLatin1String(kProductVersion) + QStringLiteral(" - ");
 const QString kEditorFailure = QStringLiteral("An error occurred in running the Word Processor");
 
 // Comment texts of the table windows: "\r" breaks the line, U+00B7 is the
@@ -101,11 +104,6 @@ QString programEngineLibrary() {
 // The manuals of this program: beside it or where they are installed.
 QString programManualFolder() {
   return ManualFolderOf(QCoreApplication::applicationDirPath());
-}
-
-// A menu text shows "&" only when doubled.
-QString menuText(QString text) {
-  return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 }  // namespace
@@ -269,8 +267,6 @@ bool TMainForm::CommitActiveChild() {
   return true;
 }
 
-// The project is being replaced or the program ends: the data windows close
-// without storing, the table windows after storing a valid pending entry.
 TDlgSideView* TMainForm::createElevationView() {
   auto* view = new TDlgSideView(*project_, dialogs_);
   view->setAttribute(Qt::WA_DeleteOnClose);
@@ -297,6 +293,8 @@ void TMainForm::ViewElevationClick() {
   }
 }
 
+// The project is being replaced or the program ends: the data windows close
+// without storing, the table windows after storing a valid pending entry.
 void TMainForm::CloseAllChildren() {
   dataWindows_->CloseAll();
   mdiArea_->closeAllSubWindows();
@@ -415,20 +413,20 @@ THelpWindow* TMainForm::HelpWindow() const {
   return helpWindow_.data();
 }
 
-// The program's manuals (beside it or installed), in the one help window.
-void TMainForm::showHelp(const QString& topic, int tab) {
+// The program's manuals (beside it or installed), in the one help window,
+// on its contents.
+void TMainForm::showHelp(const QString& topic) {
   if (helpWindow_ == nullptr) {
     helpWindow_ = new THelpWindow(programManualFolder(), dialogs_, this);
   }
-  helpWindow_->ShowTab(static_cast<THelpWindow::Tab>(tab));
+  helpWindow_->ShowTab(THelpWindow::Tab::kContents);
   helpWindow_->ShowTopic(topic);
 }
 
 // F1: the page of the window the user works in.
 void TMainForm::showContextHelp() {
   const bool inHelp = helpWindow_ != nullptr && QApplication::activeWindow() == helpWindow_;
-  showHelp(HelpTopicFor(inHelp ? QStringLiteral("THelpWindow") : activeWindowKey()),
-           static_cast<int>(THelpWindow::Tab::kContents));
+  showHelp(HelpTopicFor(inHelp ? QStringLiteral("THelpWindow") : activeWindowKey()));
 }
 
 // The help key of the active child window: a table window's table caption,
@@ -505,7 +503,7 @@ void TMainForm::ShowRecentFiles() {
     QAction* item = recentSlots_.at(static_cast<std::size_t>(slot));
     const bool used = slot < recent.PrevFileCount;
     if (used) {
-      item->setText(menuText(recent.SlotCaption(slot, folder)));
+      item->setText(PlainMenuText(recent.SlotCaption(slot, folder)));
     }
     item->setVisible(used);
   }
@@ -549,7 +547,7 @@ void TMainForm::updateWindowMenu() {
     QAction* slot = windowSlots_.at(static_cast<std::size_t>(index));
     const bool used = index < children.size();
     if (used) {
-      slot->setText(menuText(children.at(index)->windowTitle()));
+      slot->setText(PlainMenuText(children.at(index)->windowTitle()));
     }
     slot->setVisible(used);
   }

@@ -138,7 +138,7 @@ class TMainForm : public QMainWindow, private TProjectView {
   void setDesignControl(int control);
   void showSoilLayerTable();
   void openInEditor(const QString& path);
-  void showHelp(const QString& topic, int tab);
+  void showHelp(const QString& topic);
   void showContextHelp();
   QString activeWindowKey() const;
   void showDialogHelp(QWidget* dialog, bool inHelp);

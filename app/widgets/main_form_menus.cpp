@@ -212,17 +212,13 @@ void TMainForm::createWindowMenu() {
 
 void TMainForm::createHelpMenu() {
   QMenu* menu = addMenu(nullptr, QStringLiteral("&Help"), QStringLiteral("HelpMenu"));
-  auto addHelpItem = [this, menu](const QString& caption, const char* name, const char* topic,
-                                  THelpWindow::Tab tab) {
+  auto addHelpItem = [this, menu](const QString& caption, const char* name, const char* topic) {
     connect(addItem(menu, caption, QLatin1String(name)), &QAction::triggered, this,
-            [this, topic, tab] { showHelp(QLatin1String(topic), static_cast<int>(tab)); });
+            [this, topic] { showHelp(QLatin1String(topic)); });
   };
-  addHelpItem(QStringLiteral("&Contents"), "ContentsItem", kHelpContentsTopic,
-              THelpWindow::Tab::kContents);
-  addHelpItem(QStringLiteral("&User's Manual"), "UsersManualItem", kUsersManualTopic,
-              THelpWindow::Tab::kContents);
-  addHelpItem(QStringLiteral("&Technical Manual"), "TechnicalManualItem", kTechnicalManualTopic,
-              THelpWindow::Tab::kContents);
+  addHelpItem(QStringLiteral("&Contents"), "ContentsItem", kHelpContentsTopic);
+  addHelpItem(QStringLiteral("&User's Manual"), "UsersManualItem", kUsersManualTopic);
+  addHelpItem(QStringLiteral("&Technical Manual"), "TechnicalManualItem", kTechnicalManualTopic);
   menu->addSeparator();
   connect(addItem(menu, QStringLiteral("&About..."), QStringLiteral("AboutItem")),
           &QAction::triggered, this, &TMainForm::showAboutBox);

@@ -46,7 +46,6 @@ QString general(double value) {
 TPlotForm* TPlotForm::Create(TGraphPlot& plot, QMdiArea* area, TDialogs& dialogs) {
   auto* form = new TPlotForm(plot, dialogs);
   if (!form->view_.Open()) {
-    form->detach();
     delete form;
     return nullptr;
   }
@@ -64,7 +63,7 @@ TPlotForm::TPlotForm(TGraphPlot& plot, TDialogs& dialogs)
   setObjectName(QStringLiteral("PlotForm"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(plot.Caption.isEmpty() ? kFormCaption : plot.Caption);
-  limitActiveCurves();
+  plot_.ApplyCurveLimit();
   auto* content = new QWidget(this);
   auto* layout = new QVBoxLayout(content);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -122,17 +121,6 @@ void TPlotForm::Refresh() {
 
 QAction* TPlotForm::Action(const QString& name) const {
   return findChild<QAction*>(name);
-}
-
-// A plot opening on more than 20 curves shows the first 20, once after each
-// load; the active-curves dialog brings the others in.
-void TPlotForm::limitActiveCurves() {
-  if (!plot_.TakeCurveLimit() || plot_.LineCount() <= TGraphPlot::kInitialActiveCurves) {
-    return;
-  }
-  for (int line = 0; line < plot_.LineCount(); ++line) {
-    plot_.Line(line).Active = line < TGraphPlot::kInitialActiveCurves;
-  }
 }
 
 void TPlotForm::Relayout(bool placeLegend) {

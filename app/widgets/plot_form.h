@@ -88,7 +88,6 @@ class TPlotForm : public QMdiSubWindow, public TPlotWindow {
  private:
   TPlotForm(TGraphPlot& plot, TDialogs& dialogs);
 
-  void limitActiveCurves();
   void createMenu(QMenuBar* bar);
   void addChoices(QMenu* menu, const char* name, const char* title,
                   const std::vector<std::pair<const char*, int>>& choices, const char* prefix,

@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QShortcut>
 
+#include "widgets/menu_text.h"
 #include "widgets/plot_form.h"
 
 namespace {
@@ -29,11 +30,6 @@ const Choices kLineWidthChoices = {
     {"&Default", 1},    {"2 * Default", 2},   {"4 * Default", 4},
     {"6 * Default", 6}, {"10 * Default", 10},
 };
-
-// A menu text shows "&" only when doubled.
-QString menuText(QString text) {
-  return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
 
 }  // namespace
 
@@ -127,7 +123,7 @@ void TPlotForm::rebuildCurveItems() {
     if (!curve.Active) {
       continue;
     }
-    QAction* item = plotMenu_->addAction(menuText(plot_.CurveNameOf(line)));
+    QAction* item = plotMenu_->addAction(PlainMenuText(plot_.CurveNameOf(line)));
     item->setObjectName(QStringLiteral("Curve%1").arg(line + 1));
     item->setCheckable(true);
     item->setChecked(curve.Visible);

@@ -17,9 +17,6 @@ bool PrintPlotPage(QPrinter& printer, const TPlotView& window) {
   page.ppx = printer.resolution();
   page.ppy = printer.resolution();
   page.kind = PlotDevice::kPrinter;
-  TPlotView view = window;
-  view.Layout(page);
-  view.FitLegend();
-  PaintPlot(painter, view);
+  PaintPlot(painter, window.LaidOutFor(page));
   return painter.end();
 }

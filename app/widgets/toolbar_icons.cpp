@@ -5,7 +5,7 @@
 // The resources of a static library are registered by hand once: nothing
 // else refers to the generated registration code, so the linker would drop
 // it.
-static void registerToolbarResources() {
+static void registerIconResources() {
   static const bool registered = [] {
     Q_INIT_RESOURCE(icons);
     return true;
@@ -48,6 +48,11 @@ QString ToolbarIconPath(ToolbarIcon icon) {
 }
 
 QIcon ToolbarIconFor(ToolbarIcon icon) {
-  registerToolbarResources();
+  registerIconResources();
   return QIcon(ToolbarIconPath(icon));
+}
+
+QIcon ApplicationIcon() {
+  registerIconResources();
+  return QIcon(QStringLiteral(":/app/bormek.svg"));
 }

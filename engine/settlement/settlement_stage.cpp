@@ -1,5 +1,7 @@
 #include "settlement/settlement_stage.h"
 
+#include <iterator>
+
 #include "settlement/geomaterial_settlement.h"
 #include "settlement/rock_socket_settlement.h"
 #include "settlement/tz_pass.h"
@@ -33,7 +35,7 @@ std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
   lines.method = SettlementMethod::kLoadTransfer;
   const TzPassCode passes[] = {TzPassCode::kTrend, TzPassCode::kUpperBound,
                                TzPassCode::kLowerBound};
-  for (std::size_t k = 0; k < 3; ++k) {
+  for (std::size_t k = 0; k < std::size(passes); ++k) {
     const std::int32_t status = TzPass(input, passes[k], out, lines.lines[k], lines.listing);
     if (status != 0) {
       return status;

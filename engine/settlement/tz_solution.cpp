@@ -131,6 +131,7 @@ float transferAt(const SegmentCurves& c, float movementIn, std::array<int, 2>& p
 
 // One assumed tip movement being solved up the shaft.
 struct Lane {
+  float tipLoad = 0.0f;   // lb at the tip, from the tip curve
   float load = 0.0f;      // lb at the bottom of the current segment
   float movement = 0.0f;  // in at the bottom of the current segment
   float estimate = 0.0f;  // movement at mid-segment being iterated
@@ -185,7 +186,8 @@ void solveForTipMovements(const TzModel& m, const float* tipMovementsIn, TzHead*
   for (int l = 0; l < used; ++l) {
     Lane& lane = lanes[static_cast<std::size_t>(l)];
     lane.movement = tipMovementsIn[l];
-    lane.load = curveValueAt(m.tip, lane.movement);
+    lane.tipLoad = curveValueAt(m.tip, lane.movement);
+    lane.load = lane.tipLoad;
     lane.estimate = lane.movement;
   }
   // The movements are independent: iterating them side by side, segment by
@@ -223,7 +225,7 @@ void solveForTipMovements(const TzModel& m, const float* tipMovementsIn, TzHead*
     TzHead& head = heads[l];
     head = TzHead{};
     head.tipMovementIn = tipMovementsIn[l];
-    head.tipLoadLb = curveValueAt(m.tip, head.tipMovementIn);
+    head.tipLoadLb = lane.tipLoad;
     head.topLoadLb = lane.load;
     head.topMovementIn = lane.movement;
     head.iterationLimitReached = lane.limitReached;
