@@ -10,14 +10,14 @@ struct StatusText {
 
 constexpr StatusText kMeanings[] = {
     {kStatusCompleted, "run completed"},
-    {kStatusBadRequest, "request code other than 13; nothing read or written"},
+    {kStatusBadRequest, "request refused by the engine"},
     {kStatusSideCurveExceeded, "load-settlement stopped: a value beyond a curve's extent"},
     {kStatusTipCurveExceeded, "load-settlement stopped: a value beyond a curve's extent"},
     {kStatusDesignLoadNotReached, "design load not reached (NEED ANOTHER SOIL LAYER)"},
     {kStatusRunControlMissing, "names.dat missing or incomplete"},
     {kStatusInputUnreadable, "input file missing, unreadable or malformed"},
     {kStatusOutputNotCreated, "an output file cannot be created"},
-    {kStatusInternalError, "internal error"},
+    {kStatusInternalError, "internal error of the engine"},
 };
 
 }  // namespace
