@@ -10,6 +10,15 @@
 
 namespace {
 
+// A rectangle whose right or bottom edge fell before its left or top (a
+// window too narrow or too low for its margins) shrinks to nothing instead:
+// clamping to it and dividing by its size then stay defined.
+QRectF withoutInversion(QRectF rect) {
+  rect.setRight(std::max(rect.left(), rect.right()));
+  rect.setBottom(std::max(rect.top(), rect.bottom()));
+  return rect;
+}
+
 // Pixels far outside any surface: a point mapped beyond them is drawn there.
 constexpr double kFarPixels = 1e6;
 constexpr int kLabelDigits = 4;
@@ -98,8 +107,8 @@ void TPlotView::Layout(const PaintSurface& surface) {
     right -= strip;
   }
   const double left = 2 * c + ppx / 8 + c / 8;
-  frame_ = QRectF(QPointF(std::round(left), std::round(top)),
-                  QPointF(std::round(right), std::round(bottom)));
+  frame_ = withoutInversion(QRectF(QPointF(std::round(left), std::round(top)),
+                                   QPointF(std::round(right), std::round(bottom))));
   layoutPanels(frame_);
 }
 
@@ -121,6 +130,7 @@ void TPlotView::layoutPanels(const QRectF& frame) {
       const double labelRoom = widestYLabel(panel, area.height()) + ppx / 32;
       area.setLeft(std::round(std::max(area.left(), captionRoom + labelRoom)));
     }
+    area.setRight(std::max(area.left(), area.right()));
     PanelLayout& layout = panels_.at(index(panel));
     layout.area = area;
     const PanelRange& range = ranges_.at(index(panel));
@@ -163,12 +173,18 @@ double TPlotView::MapY(int panel, double y) const {
 double TPlotView::DataX(int panel, double pixelX) const {
   const QRectF& area = Panel(panel).area;
   const AxisRange& range = Range(panel).x;
+  if (!(area.width() > 0)) {
+    return range.min;
+  }
   return range.min + (pixelX - area.left()) / area.width() * range.Width();
 }
 
 double TPlotView::DataY(int panel, double pixelY) const {
   const QRectF& area = Panel(panel).area;
   const AxisRange& range = Range(panel).y;
+  if (!(area.height() > 0)) {
+    return range.min;
+  }
   const double share = plot_->XOnTop ? pixelY - area.top() : area.bottom() - pixelY;
   return range.min + share / area.height() * range.Width();
 }

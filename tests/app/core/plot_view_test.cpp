@@ -319,4 +319,24 @@ TEST_F(PlotViewTest, ASurfaceUnderAnInchEitherWayIsTooSmall) {
   }
 }
 
+// A window just over an inch wide holds no three panels with their 2c +
+// quarter-inch gaps: each panel shrinks to nothing rather than turning
+// inside out, so clamping a pointer to it and reading it back stay defined.
+TEST_F(PlotViewTest, PanelsTooNarrowForTheirMarginsShrinkToNothing) {
+  plot.ShowThree = true;
+  ASSERT_TRUE(view.Open());
+  view.Layout(screen(100, 100));
+  ASSERT_FALSE(view.TooSmall());
+  for (int panel = 0; panel < view.PanelCount(); ++panel) {
+    const QRectF& panelArea = view.Panel(panel).area;
+    EXPECT_GE(panelArea.width(), 0) << panel;
+    EXPECT_GE(panelArea.height(), 0) << panel;
+    const QPointF clamped = view.ClampToArea(panel, QPointF(50, 50));
+    EXPECT_GE(clamped.x(), panelArea.left()) << panel;
+    EXPECT_LE(clamped.x(), panelArea.right()) << panel;
+    EXPECT_TRUE(std::isfinite(view.DataX(panel, clamped.x()))) << panel;
+    EXPECT_TRUE(std::isfinite(view.DataY(panel, clamped.y()))) << panel;
+  }
+}
+
 }  // namespace
