@@ -130,7 +130,9 @@ void DrawElevation(QPainter& painter, const Elevation& view, const WorldWindow& 
                    const QRect& area, ElevationLayout layout, const ElevationColours& colours) {
   painter.save();
   Frame frame{layout, area, display, 1};
-  if (!view.layers.empty()) {
+  // A profile and shaft of no depth (all zero) keep the unit span: the page
+  // maps depths by dividing by it.
+  if (!view.layers.empty() && view.layers.back().bottomDepth + view.groundOffset > 0) {
     frame.depthSpan = view.layers.back().bottomDepth + view.groundOffset;
   }
   if (layout == ElevationLayout::kScreen) {

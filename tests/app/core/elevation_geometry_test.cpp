@@ -192,4 +192,24 @@ TEST(ElevationDrawing, TheShaftEdgesAndTheGroundLineFallWhereTheMappingPutsThem)
   EXPECT_EQ(image.pixel(280, kHeight - 1), black) << "deepest boundary";
 }
 
+// A printed page of a profile and shaft of no depth at all: the depths map
+// over a unit span instead of dividing by zero, so the ground line stands
+// at the page's top margin, a tenth of the height down.
+TEST(ElevationDrawing, APrintedProfileOfNoDepthStillDrawsItsGroundLine) {
+  const Elevation view = BuildElevation(0, 0, 0, 0, {{1, 0, 0}});
+  ASSERT_EQ(view.layers.back().bottomDepth + view.groundOffset, 0);
+  QImage image(300, 400, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    DrawElevation(painter, view, {-1, 1, 0, 1}, image.rect(), ElevationLayout::kPrint, {});
+  }
+  const int groundRow = 40;  // 0.1 x 400
+  int black = 0;
+  for (int x = 0; x < image.width(); ++x) {
+    black += image.pixel(x, groundRow) == qRgb(0, 0, 0) ? 1 : 0;
+  }
+  EXPECT_GT(black, image.width() / 2);
+}
+
 }  // namespace
