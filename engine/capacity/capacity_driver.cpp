@@ -112,9 +112,23 @@ void recordLines(const SettlementLines& lines, DiameterResults& record) {
   record.lines = lines.lines;
 }
 
+// The plot block is written on the worker while the next diameter is
+// analysed; the worker writes the blocks in the order they are posted.
+void postPlotBlock(const RunWork& work, const RunSettings& s, RunOutput& out, SideWorker& worker) {
+  const auto first = work.table.rows.begin();
+  auto block = std::make_shared<PlotBlock>();
+  block->diameterCount = plotDiameterCount(s);
+  block->lineCount = work.lines.count;
+  block->rows.assign(first, first + work.table.count);
+  block->lines = work.lines.lines;
+  block->settings = s;
+  worker.post([block, &out] { writePlotBlock(out, *block); });
+}
+
 // One trial diameter: geometry, walk, rows, report table and best shaft.
 std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& data, RunWork& work,
-                             RunOutput& out, RockNotes& rockNotes, RunResults& results) {
+                             RunOutput& out, RockNotes& rockNotes, RunResults& results,
+                             SideWorker& worker) {
   RunSettings& s = data.settings;
   const ReportStyle style = reportStyleOf(s);
   const ShaftGeometry g = shaftGeometryFor(stemDiameter, s);
@@ -164,7 +178,7 @@ std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& d
     }
   }
   prepareSettlement(data, g, work);
-  const std::int32_t status = runSettlementStage(work.settlement, out, work.lines);
+  const std::int32_t status = runSettlementStage(work.settlement, out, work.lines, worker);
   if (status != kStatusCompleted) {
     return status;
   }
@@ -177,8 +191,7 @@ std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& d
     results.mostEfficient = work.best;
     results.mostEfficientWritten = true;
   }
-  const PlotBlock block{plotDiameterCount(s), work.lines.count, &work.table, &work.lines.lines};
-  writePlotBlock(out, block, s);
+  postPlotBlock(work, s, out, worker);
   if (work.lines.oneLine) {
     writeOneLineTable(out, work.lines.lines[0], s.si);
   }
@@ -195,7 +208,8 @@ bool weakRockNoteApplies(const InputData& data, const RockRunState& rock) {
   return shaleAtBottom && rock.lastStrengthPsi < kWeakRockPsi;
 }
 
-std::int32_t analyseDiameters(InputData& data, RunOutput& out, RunResults& results) {
+std::int32_t analyseDiameters(InputData& data, RunOutput& out, RunResults& results,
+                              SideWorker& worker) {
   roundWalkedLayerBottoms(data);
   const auto work = std::make_unique<RunWork>();
   RockNotes rockNotes(out);
@@ -204,7 +218,7 @@ std::int32_t analyseDiameters(InputData& data, RunOutput& out, RunResults& resul
   for (float stemDiameter = data.settings.dStart; !lastDiameter; stemDiameter += kDiameterStepFt) {
     lastDiameter = stemDiameter + kDiameterStepFt >= diameterLimit;
     const std::int32_t status =
-        analyseDiameter(stemDiameter, lastDiameter, data, *work, out, rockNotes, results);
+        analyseDiameter(stemDiameter, lastDiameter, data, *work, out, rockNotes, results, worker);
     if (status != kStatusCompleted) {
       writeCurveListing(work->lines.listing);
       return status;
@@ -219,7 +233,8 @@ std::int32_t analyseDiameters(InputData& data, RunOutput& out, RunResults& resul
 
 }  // namespace
 
-std::int32_t runCapacityDriver(ListReader& input, RunOutput& out, RunResults& results) {
+std::int32_t runCapacityDriver(ListReader& input, RunOutput& out, RunResults& results,
+                               SideWorker& worker) {
   InputData data = readInput(input, out);
   adjustShaftValues(data.settings);
   convertSiInput(data);
@@ -228,7 +243,7 @@ std::int32_t runCapacityDriver(ListReader& input, RunOutput& out, RunResults& re
   completeLayerTable(data);
   writeFactorsOfSafety(data.settings, out);
   writeSoilInformation(data, out);
-  return analyseDiameters(data, out, results);
+  return analyseDiameters(data, out, results, worker);
 }
 
 }  // namespace bormek

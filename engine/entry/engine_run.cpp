@@ -14,6 +14,7 @@
 #include "output/run_messages.h"
 #include "output/run_output.h"
 #include "output/run_results.h"
+#include "parallel/side_worker.h"
 
 namespace bormek {
 namespace {
@@ -55,14 +56,15 @@ std::int32_t openOutputs(const RunControl& control, RunOutput& out) {
   return kStatusOutputNotCreated;
 }
 
-std::int32_t analyse(const RunControl& control, RunOutput& out, RunResults& results) {
+std::int32_t analyse(const RunControl& control, RunOutput& out, RunResults& results,
+                     SideWorker& worker) {
   ListReader input;
   if (!input.open(control.inputPath)) {
     writeRunError(out, {"THE INPUT DATA FILE " + control.inputPath + " CANNOT BE OPENED"});
     return kStatusInputUnreadable;
   }
   try {
-    return runCapacityDriver(input, out, results);
+    return runCapacityDriver(input, out, results, worker);
   } catch (const InputError& error) {
     writeRunError(out, {"INPUT DATA FILE " + error.file(),
                         "LINE " + std::to_string(error.line()) + ", ITEM " +
@@ -71,7 +73,7 @@ std::int32_t analyse(const RunControl& control, RunOutput& out, RunResults& resu
   }
 }
 
-std::int32_t run(RunOutput& out, RunResults& results) {
+std::int32_t run(RunOutput& out, RunResults& results, SideWorker& worker) {
   std::string problem;
   const std::optional<RunControl> control = readRunControl(kRunControlFile, problem);
   if (!control) {
@@ -85,7 +87,30 @@ std::int32_t run(RunOutput& out, RunResults& results) {
     return openStatus;
   }
   writeReportHead(*control, localNow(), out);
-  return analyse(*control, out, results);
+  return analyse(*control, out, results, worker);
+}
+
+void writeInternalError(RunOutput& out, const std::exception& error) {
+  writeRunError(out, {std::string("INTERNAL ERROR: ") + error.what()});
+}
+
+// The analysis, then the plot blocks the worker still holds: they are
+// written before the files close. What either throws ends the run as an
+// internal error.
+std::int32_t runToEnd(RunOutput& out, RunResults& results, SideWorker& worker) {
+  std::int32_t status = kStatusInternalError;
+  try {
+    status = run(out, results, worker);
+  } catch (const std::exception& error) {
+    writeInternalError(out, error);
+  }
+  try {
+    worker.finish();
+  } catch (const std::exception& error) {
+    status = kStatusInternalError;
+    writeInternalError(out, error);
+  }
+  return status;
 }
 
 }  // namespace
@@ -97,15 +122,11 @@ std::int32_t runEngine(std::int32_t request) noexcept {
   try {
     RunOutput out;
     RunResults results;
-    std::int32_t status = kStatusInternalError;
-    try {
-      status = run(out, results);
-    } catch (const std::exception& error) {
-      writeRunError(out, {std::string("INTERNAL ERROR: ") + error.what()});
-    }
+    SideWorker worker;  // stops before the outputs it writes to go
+    const std::int32_t status = runToEnd(out, results, worker);
     // Whatever the run reached goes into the results file, with its status.
     writeResults(results, out.noteMessages(), status,
-                 [&out](std::string_view piece) { out.results(piece); });
+                 [&out](std::string_view piece) { out.results(piece); }, worker);
     out.closeAll();
     return status;
   } catch (...) {

@@ -109,6 +109,12 @@ JsonWriter::JsonWriter(Sink sink)
       buffer_(std::make_unique_for_overwrite<char[]>(kFlushBytes + kLargestPiece)),
       capacity_(kFlushBytes + kLargestPiece) {}
 
+JsonWriter::JsonWriter(Sink sink, std::size_t depth) : JsonWriter(std::move(sink)) {
+  levels_.assign(depth, Level{false, false});
+  // The holding writer puts the separator and line break before the value.
+  afterKey_ = true;
+}
+
 char* JsonWriter::room(std::size_t bytes) {
   if (used_ + bytes > capacity_) {
     flush();
@@ -252,6 +258,12 @@ void JsonWriter::boolean(bool value) {
 void JsonWriter::null() {
   beforeValue();
   append("null");
+}
+
+void JsonWriter::value(std::string_view written) {
+  beforeValue();
+  flush();
+  sink_(written);
 }
 
 }  // namespace bormek

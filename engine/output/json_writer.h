@@ -26,6 +26,10 @@ class JsonWriter {
   using Sink = std::function<void(std::string_view)>;
 
   explicit JsonWriter(Sink sink);
+  // A writer of one value that another writer's document will hold `depth`
+  // containers deep (see value()): its lines are indented for that place,
+  // so that parts of a document can be written apart, side by side.
+  JsonWriter(Sink sink, std::size_t depth);
 
   void beginObject(bool oneLine = false);
   void endObject();
@@ -40,6 +44,12 @@ class JsonWriter {
   void text(std::string_view value);
   void boolean(bool value);
   void null();
+  // The next value as a writer made for its depth wrote it.
+  void value(std::string_view written);
+
+  // Hands what is held to the sink: a writer of a whole document does so
+  // when it closes, one of a single value when asked.
+  void flush();
 
  private:
   struct Level {
@@ -57,14 +67,13 @@ class JsonWriter {
   // of it was used.
   char* room(std::size_t bytes);
   void commit(const char* end);
-  void flush();
 
   Sink sink_;
   std::unique_ptr<char[]> buffer_;
   std::size_t capacity_ = 0;
   std::size_t used_ = 0;
   std::vector<Level> levels_;
-  bool afterKey_ = false;
+  bool afterKey_ = false;  // the next value follows without separator
 };
 
 }  // namespace bormek

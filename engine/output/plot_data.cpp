@@ -66,20 +66,20 @@ int plotDiameterCount(const RunSettings& s) {
   return static_cast<int>((s.diaLim - s.dStart) / kDiameterStepFt) + 1;
 }
 
-void writePlotBlock(RunOutput& out, const PlotBlock& block, const RunSettings& s) {
-  const RowTable& rows = *block.rows;
-  out.plot(fmt::I(block.diameterCount, 12) + fmt::I(rows.count + 2, 12) +
+void writePlotBlock(RunOutput& out, const PlotBlock& block) {
+  const RunSettings& s = block.settings;
+  const auto rowCount = static_cast<int>(block.rows.size());
+  out.plot(fmt::I(block.diameterCount, 12) + fmt::I(rowCount + 2, 12) +
            fmt::I(block.lineCount, 12));
   out.plot("   0.0  0.0  0.0  0.0  0.0 0.0  0.0  ");
-  const float firstDepth = rows.count > 0 ? reportLength(rows.rows[0].length, s.si) : 0.0f;
+  const float firstDepth = block.rows.empty() ? 0.0f : reportLength(block.rows[0].length, s.si);
   out.plot(Record().X(1).E(firstDepth, 10, 3).A("   0.0   0.0  0.0 0.0  0.0  0.0 ").str());
-  for (int k = 0; k < rows.count; ++k) {
-    writeDepthRow(out, depthRowOf(rows.rows[static_cast<std::size_t>(k)], s));
+  for (const CapacityRow& row : block.rows) {
+    writeDepthRow(out, depthRowOf(row, s));
   }
-  const auto& lines = *block.lines;
   const int written = block.lineCount > 1 ? 3 : 1;
   for (int k = 0; k < written; ++k) {
-    writeSettlementRows(out, lines[static_cast<std::size_t>(k)]);
+    writeSettlementRows(out, block.lines[static_cast<std::size_t>(k)]);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -408,10 +409,30 @@ void writeMostEfficient(JsonWriter& json, const RunResults& results) {
   json.endObject();
 }
 
+// The members of "diameters" stand two containers deep: in the document's
+// object and in the array.
+constexpr std::size_t kDiameterDepth = 2;
+
+// Each diameter is written into a text of its own, on this thread or the
+// worker, and the texts go into the document in order.
+void writeDiameters(JsonWriter& json, const RunResults& results, SideWorker& worker) {
+  std::vector<std::string> texts(results.diameters.size());
+  worker.shareParts(static_cast<int>(texts.size()), [&](int k) {
+    const auto index = static_cast<std::size_t>(k);
+    std::string& text = texts[index];
+    JsonWriter part([&text](std::string_view piece) { text += piece; }, kDiameterDepth);
+    writeDiameter(part, results, index);
+    part.flush();
+  });
+  for (const std::string& text : texts) {
+    json.value(text);
+  }
+}
+
 }  // namespace
 
 void writeResults(const RunResults& results, const NoteMessages& notes, std::int32_t status,
-                  const JsonWriter::Sink& sink) {
+                  const JsonWriter::Sink& sink, SideWorker& worker) {
   JsonWriter json(sink);
   json.beginObject();
   json.key("format_version");
@@ -426,9 +447,7 @@ void writeResults(const RunResults& results, const NoteMessages& notes, std::int
   writeNotes(json, notes);
   json.key("diameters");
   json.beginArray();
-  for (std::size_t k = 0; k < results.diameters.size(); ++k) {
-    writeDiameter(json, results, k);
-  }
+  writeDiameters(json, results, worker);
   json.endArray();
   writeMostEfficient(json, results);
   json.endObject();

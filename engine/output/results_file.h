@@ -11,13 +11,15 @@
 #include "output/json_writer.h"
 #include "output/note_messages.h"
 #include "output/run_results.h"
+#include "parallel/side_worker.h"
 
 namespace bormek {
 
 inline constexpr int kResultsFormatVersion = 1;
 
-// Writes the document to `sink`, piece by piece.
+// Writes the document to `sink`, piece by piece; `worker` writes some of
+// the diameters meanwhile.
 void writeResults(const RunResults& results, const NoteMessages& notes, std::int32_t status,
-                  const JsonWriter::Sink& sink);
+                  const JsonWriter::Sink& sink, SideWorker& worker);
 
 }  // namespace bormek

@@ -9,7 +9,7 @@
 namespace bormek {
 
 std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
-                                SettlementLines& lines) {
+                                SettlementLines& lines, SideWorker& worker) {
   const int tipType = input.data->layers[static_cast<std::size_t>(input.tipLayer)].type;
   lines.oneLine = true;
   // A rock tip's line is built afresh, so its tip columns never hold the
@@ -36,7 +36,7 @@ std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
   const TzPassCode passes[] = {TzPassCode::kTrend, TzPassCode::kUpperBound,
                                TzPassCode::kLowerBound};
   for (std::size_t k = 0; k < std::size(passes); ++k) {
-    const std::int32_t status = TzPass(input, passes[k], out, lines.lines[k], lines.listing);
+    const std::int32_t status = TzPass(input, passes[k], out, lines.lines[k], lines.listing, worker);
     if (status != 0) {
       return status;
     }

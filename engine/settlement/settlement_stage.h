@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "output/run_output.h"
+#include "parallel/side_worker.h"
 #include "settlement/settlement_input.h"
 #include "settlement/tz_listing.h"
 
@@ -23,8 +24,9 @@ struct SettlementLines {
   TzListing listing;  // curves of the last t-z pass, written when the run ends
 };
 
-// Returns 0, or the status of a t-z pass that stopped.
+// Returns 0, or the status of a t-z pass that stopped. The t-z passes share
+// their solutions with `worker`.
 std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
-                                SettlementLines& lines);
+                                SettlementLines& lines, SideWorker& worker);
 
 }  // namespace bormek

@@ -93,7 +93,7 @@ std::string listDirected(std::initializer_list<int> values) {
 }  // namespace
 
 std::int32_t TzPass(const SettlementInput& input, TzPassCode pass, RunOutput& out,
-                    SettlementLine& line, TzListing& listing) {
+                    SettlementLine& line, TzListing& listing, SideWorker& worker) {
   const bool si = input.data->settings.si;
   listing.started = true;
   listing.si = si;
@@ -108,7 +108,7 @@ std::int32_t TzPass(const SettlementInput& input, TzPassCode pass, RunOutput& ou
   const auto movements = assumedTipMovements(model.diameterIn);
   out.notesAlone(listDirected({kTipMovements, model.segments, 0, model.segments}));
   std::array<TzHead, kTipMovements> heads{};
-  solveForTipMovements(model, movements.data(), heads.data(), kTipMovements);
+  solveForTipMovements(model, movements.data(), heads.data(), kTipMovements, &worker);
   bool limitReached = false;
   for (int m = 0; m < kTipMovements; ++m) {
     const TzHead& head = heads[static_cast<std::size_t>(m)];

@@ -8,13 +8,15 @@
 #include <cstdint>
 
 #include "output/run_output.h"
+#include "parallel/side_worker.h"
 #include "settlement/settlement_input.h"
 #include "settlement/tz_curves.h"
 #include "settlement/tz_listing.h"
 
 namespace bormek {
 
+// Half of the tip movements are solved on `worker`.
 std::int32_t TzPass(const SettlementInput& input, TzPassCode pass, RunOutput& out,
-                    SettlementLine& line, TzListing& listing);
+                    SettlementLine& line, TzListing& listing, SideWorker& worker);
 
 }  // namespace bormek

@@ -11,6 +11,9 @@ namespace {
 constexpr float kSolutionPi = 3.1416f;
 constexpr float kMovementToleranceIn = 0.0001f;
 constexpr int kMaxSegmentIterations = 1000;
+// Movements solved side by side on one thread: enough to overlap their
+// chains of arithmetic, few enough that the run's two threads share a pass.
+constexpr int kLanesPerPart = 5;
 
 // A curve as the solution reads it: each piece's start, rise and run
 // taken once per pass, so a value costs one product and one quotient. The
@@ -172,12 +175,9 @@ bool iterateSegment(const SegmentFactors& f, const SegmentCurves& curves, const 
   return converged | limit;
 }
 
-}  // namespace
-
-void solveForTipMovements(const TzModel& m, const float* tipMovementsIn, TzHead* heads, int count) {
-  const int used = std::clamp(count, 1, kTipMovements);
-  const auto nodes = std::make_unique<SolutionNodes>();
-  prepareNodes(m, *nodes);
+// Solves `used` (1 to kTipMovements) movements side by side.
+void solveLanes(const TzModel& m, const SolutionNodes& nodes, const float* tipMovementsIn,
+                TzHead* heads, int used) {
   SegmentFactors factors;
   factors.dz = m.segmentLengthIn;
   factors.halfDz = factors.dz / 2.0f;
@@ -196,7 +196,7 @@ void solveForTipMovements(const TzModel& m, const float* tipMovementsIn, TzHead*
   // segment are kept in front, so a settled one costs nothing.
   for (int k = 0; k < m.segments; ++k) {
     const TzSegment& segment = m.segmentsFromTip[static_cast<std::size_t>(k)];
-    const SegmentCurves curves = curvesOf(m, *nodes, segment);
+    const SegmentCurves curves = curvesOf(m, nodes, segment);
     std::array<int, kTipMovements> unsettled{};
     for (int l = 0; l < used; ++l) {
       unsettled[static_cast<std::size_t>(l)] = l;
@@ -230,6 +230,25 @@ void solveForTipMovements(const TzModel& m, const float* tipMovementsIn, TzHead*
     head.topMovementIn = lane.movement;
     head.iterationLimitReached = lane.limitReached;
   }
+}
+
+}  // namespace
+
+void solveForTipMovements(const TzModel& m, const float* tipMovementsIn, TzHead* heads, int count,
+                          SideWorker* worker) {
+  const int used = std::clamp(count, 1, kTipMovements);
+  const auto nodes = std::make_unique<SolutionNodes>();
+  prepareNodes(m, *nodes);
+  if (worker == nullptr) {
+    solveLanes(m, *nodes, tipMovementsIn, heads, used);
+    return;
+  }
+  const int parts = (used + kLanesPerPart - 1) / kLanesPerPart;
+  worker->shareParts(parts, [&](int part) {
+    const int first = part * kLanesPerPart;
+    solveLanes(m, *nodes, tipMovementsIn + first, heads + first,
+               std::min(kLanesPerPart, used - first));
+  });
 }
 
 TzHead solveForTipMovement(const TzModel& m, float tipMovementIn) {

@@ -3,6 +3,7 @@
 // its mid-segment movement settles. Inches and pounds.
 #pragma once
 
+#include "parallel/side_worker.h"
 #include "settlement/tz_model.h"
 
 namespace bormek {
@@ -17,9 +18,9 @@ struct TzHead {
 
 // Solves the shaft for `count` (1 to kTipMovements) assumed tip movements
 // at once, into heads[0] to heads[count - 1]; each head is what the
-// movement gives when solved alone.
+// movement gives when solved alone. With a worker, it solves some of them.
 void solveForTipMovements(const TzModel& model, const float* tipMovementsIn, TzHead* heads,
-                          int count);
+                          int count, SideWorker* worker = nullptr);
 
 TzHead solveForTipMovement(const TzModel& model, float tipMovementIn);
 

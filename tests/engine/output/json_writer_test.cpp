@@ -68,6 +68,52 @@ TEST(JsonWriter, BlocksIndentAndOneLineContainersStayOnTheirLine) {
   EXPECT_EQ(out.pieces, 1);
 }
 
+// Values written apart, by writers made for their depth, sit in the
+// document as if written in place: separators, line breaks and indents.
+TEST(JsonWriter, ValuesWrittenApartFitTheirPlace) {
+  const auto member = [](JsonWriter& json, int k) {
+    json.beginObject();
+    json.key("k");
+    json.integer(k);
+    json.key("rows");
+    json.beginArray();
+    json.numberArray(std::vector<float>{1.5f});
+    json.endArray();
+    json.endObject();
+  };
+  Collected out;
+  JsonWriter json(into(out));
+  json.beginObject();
+  json.key("diameters");
+  json.beginArray();
+  for (int k = 0; k < 2; ++k) {
+    Collected part;
+    JsonWriter apart(into(part), 2);
+    member(apart, k);
+    apart.flush();
+    json.value(part.text);
+  }
+  json.endArray();
+  json.endObject();
+  EXPECT_EQ(out.text,
+            "{\n"
+            "  \"diameters\": [\n"
+            "    {\n"
+            "      \"k\": 0,\n"
+            "      \"rows\": [\n"
+            "        [1.5]\n"
+            "      ]\n"
+            "    },\n"
+            "    {\n"
+            "      \"k\": 1,\n"
+            "      \"rows\": [\n"
+            "        [1.5]\n"
+            "      ]\n"
+            "    }\n"
+            "  ]\n"
+            "}\n");
+}
+
 TEST(JsonWriter, TextIsEscapedAndAlwaysValidUtf8) {
   const std::pair<std::string, std::string> cases[] = {
       {"plain", "\"plain\""},

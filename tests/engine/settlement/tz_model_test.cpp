@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 #include "capacity/layer_completion.h"
@@ -241,6 +242,29 @@ TEST(TzModel, ThinDeepestLayerAndDeepClayTipAreBeyondTheProfile) {
 namespace bormek {
 namespace {
 
+// Shared between two threads, the movements of a pass still give exactly
+// what each gives solved alone, whichever thread takes which part.
+TEST(TzModel, MovementsSolvedOnTwoThreadsGiveTheirOwnHeads) {
+  InputData data;
+  const SettlementInput input = twoLayerInput(data, 2);
+  auto model = std::make_unique<TzModel>();
+  ASSERT_EQ(buildTzModel(input, TzPassCode::kUpperBound, *model).status, TzStatus::kBuilt);
+  const auto movements = assumedTipMovements(model->diameterIn);
+  SideWorker worker;
+  constexpr int kRepeats = 20;
+  for (int repeat = 0; repeat < kRepeats; ++repeat) {
+    std::array<TzHead, kTipMovements> heads{};
+    solveForTipMovements(*model, movements.data(), heads.data(), kTipMovements, &worker);
+    for (std::size_t m = 0; m < heads.size(); ++m) {
+      const TzHead alone = solveForTipMovement(*model, movements[m]);
+      ASSERT_EQ(heads[m].topLoadLb, alone.topLoadLb) << "movement " << m;
+      ASSERT_EQ(heads[m].topMovementIn, alone.topMovementIn) << "movement " << m;
+      ASSERT_EQ(heads[m].tipLoadLb, alone.tipLoadLb) << "movement " << m;
+      ASSERT_EQ(heads[m].tipMovementIn, movements[m]);
+    }
+  }
+}
+
 TEST(SettlementStage, TheLineCountStaysThreeOnceTheTzPassesHaveRun) {
   testing::TestFolder folder;
   testing::InFolder inside(folder.path());  // the passes write TZDATA.DAT here
@@ -248,7 +272,8 @@ TEST(SettlementStage, TheLineCountStaysThreeOnceTheTzPassesHaveRun) {
   SettlementInput input = twoLayerInput(data, 1);
   RunOutput out;
   auto lines = std::make_unique<SettlementLines>();
-  ASSERT_EQ(runSettlementStage(input, out, *lines), 0);
+  SideWorker worker;
+  ASSERT_EQ(runSettlementStage(input, out, *lines, worker), 0);
   EXPECT_EQ(lines->count, 3);
   EXPECT_FALSE(lines->oneLine);
   EXPECT_GT(lines->lines[2][14].topLoad, 0.0f);
@@ -256,7 +281,7 @@ TEST(SettlementStage, TheLineCountStaysThreeOnceTheTzPassesHaveRun) {
   // A later diameter tipped in strong rock gives one line; the count stays.
   data.layers[2].type = kStrongRockBoth;
   input.tipLayer = 2;
-  ASSERT_EQ(runSettlementStage(input, out, *lines), 0);
+  ASSERT_EQ(runSettlementStage(input, out, *lines, worker), 0);
   EXPECT_EQ(lines->count, 3);
   EXPECT_TRUE(lines->oneLine);
 }
