@@ -113,7 +113,9 @@ void recordLines(const SettlementLines& lines, DiameterResults& record) {
 }
 
 // The plot block is written on the worker while the next diameter is
-// analysed; the worker writes the blocks in the order they are posted.
+// analysed, part by part, so that the worker can take a share of the next
+// load-transfer solution between parts; it writes the parts in the order
+// they are posted.
 void postPlotBlock(const RunWork& work, const RunSettings& s, RunOutput& out, SideWorker& worker) {
   const auto first = work.table.rows.begin();
   auto block = std::make_shared<PlotBlock>();
@@ -122,7 +124,9 @@ void postPlotBlock(const RunWork& work, const RunSettings& s, RunOutput& out, Si
   block->rows.assign(first, first + work.table.count);
   block->lines = work.lines.lines;
   block->settings = s;
-  worker.post([block, &out] { writePlotBlock(out, *block); });
+  for (int part = 0; part < plotBlockParts(*block); ++part) {
+    worker.post([block, part, &out] { writePlotBlockPart(out, *block, part); });
+  }
 }
 
 // One trial diameter: geometry, walk, rows, report table and best shaft.

@@ -1,5 +1,6 @@
 #include "output/plot_data.h"
 
+#include <algorithm>
 #include <string>
 
 #include "output/fortran_format.h"
@@ -11,6 +12,8 @@ namespace {
 using fmt::Record;
 
 constexpr int kValuesPerFirstLine = 5;
+// Depth rows of one part of a block: a few tens of microseconds of work.
+constexpr int kRowsPerPlotPart = 50;
 
 // Seven values written as 5(1X,E10.3): five on the first line, two on the next.
 void writeDepthRow(RunOutput& out, const std::array<float, 7>& values) {
@@ -66,20 +69,30 @@ int plotDiameterCount(const RunSettings& s) {
   return static_cast<int>((s.diaLim - s.dStart) / kDiameterStepFt) + 1;
 }
 
-void writePlotBlock(RunOutput& out, const PlotBlock& block) {
+int plotBlockParts(const PlotBlock& block) {
+  const auto rowCount = static_cast<int>(block.rows.size());
+  return std::max(1, (rowCount + kRowsPerPlotPart - 1) / kRowsPerPlotPart);
+}
+
+void writePlotBlockPart(RunOutput& out, const PlotBlock& block, int part) {
   const RunSettings& s = block.settings;
   const auto rowCount = static_cast<int>(block.rows.size());
-  out.plot(fmt::I(block.diameterCount, 12) + fmt::I(rowCount + 2, 12) +
-           fmt::I(block.lineCount, 12));
-  out.plot("   0.0  0.0  0.0  0.0  0.0 0.0  0.0  ");
-  const float firstDepth = block.rows.empty() ? 0.0f : reportLength(block.rows[0].length, s.si);
-  out.plot(Record().X(1).E(firstDepth, 10, 3).A("   0.0   0.0  0.0 0.0  0.0  0.0 ").str());
-  for (const CapacityRow& row : block.rows) {
-    writeDepthRow(out, depthRowOf(row, s));
+  if (part == 0) {
+    out.plot(fmt::I(block.diameterCount, 12) + fmt::I(rowCount + 2, 12) +
+             fmt::I(block.lineCount, 12));
+    out.plot("   0.0  0.0  0.0  0.0  0.0 0.0  0.0  ");
+    const float firstDepth = block.rows.empty() ? 0.0f : reportLength(block.rows[0].length, s.si);
+    out.plot(Record().X(1).E(firstDepth, 10, 3).A("   0.0   0.0  0.0 0.0  0.0  0.0 ").str());
   }
-  const int written = block.lineCount > 1 ? 3 : 1;
-  for (int k = 0; k < written; ++k) {
-    writeSettlementRows(out, block.lines[static_cast<std::size_t>(k)]);
+  const int last = std::min(rowCount, (part + 1) * kRowsPerPlotPart);
+  for (int k = part * kRowsPerPlotPart; k < last; ++k) {
+    writeDepthRow(out, depthRowOf(block.rows[static_cast<std::size_t>(k)], s));
+  }
+  if (part == plotBlockParts(block) - 1) {
+    const int written = block.lineCount > 1 ? 3 : 1;
+    for (int k = 0; k < written; ++k) {
+      writeSettlementRows(out, block.lines[static_cast<std::size_t>(k)]);
+    }
   }
 }
 

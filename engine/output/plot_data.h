@@ -25,7 +25,11 @@ struct PlotBlock {
 // NDIA: whole 0.5-ft steps from the first to the last diameter, plus one.
 int plotDiameterCount(const RunSettings& settings);
 
-void writePlotBlock(RunOutput& out, const PlotBlock& block);
+// The block is written in parts, in order: the head and the first depth
+// rows, further depth rows, and with the last part the load-settlement rows.
+// Whoever writes it may turn to other work between parts.
+int plotBlockParts(const PlotBlock& block);
+void writePlotBlockPart(RunOutput& out, const PlotBlock& block, int part);
 
 // "TOP  LOAD     TOP MOVEMENT" of a rock-tip line, to the report.
 void writeOneLineTable(RunOutput& out, const SettlementLine& line, bool si);

@@ -1,7 +1,5 @@
 #include "settlement/settlement_stage.h"
 
-#include <iterator>
-
 #include "settlement/geomaterial_settlement.h"
 #include "settlement/rock_socket_settlement.h"
 #include "settlement/tz_pass.h"
@@ -33,13 +31,9 @@ std::int32_t runSettlementStage(const SettlementInput& input, RunOutput& out,
   }
   lines.oneLine = false;
   lines.method = SettlementMethod::kLoadTransfer;
-  const TzPassCode passes[] = {TzPassCode::kTrend, TzPassCode::kUpperBound,
-                               TzPassCode::kLowerBound};
-  for (std::size_t k = 0; k < std::size(passes); ++k) {
-    const std::int32_t status = TzPass(input, passes[k], out, lines.lines[k], lines.listing, worker);
-    if (status != 0) {
-      return status;
-    }
+  const std::int32_t status = runTzPasses(input, out, lines.lines, lines.listing, worker);
+  if (status != 0) {
+    return status;
   }
   lines.count = kTzLineCount;
   return 0;

@@ -1,6 +1,9 @@
 #include "settlement/tz_pass.h"
 
+#include <array>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "input/unit_constants.h"
 #include "output/fortran_format.h"
@@ -90,37 +93,71 @@ std::string listDirected(std::initializer_list<int> values) {
   return text;
 }
 
-}  // namespace
-
-std::int32_t TzPass(const SettlementInput& input, TzPassCode pass, RunOutput& out,
-                    SettlementLine& line, TzListing& listing, SideWorker& worker) {
-  const bool si = input.data->settings.si;
-  listing.started = true;
-  listing.si = si;
-  listing.complete = false;
-  TzModel& model = listing.model;
-  const TzBuild build = buildTzModel(input, pass, model);
-  if (build.status != TzStatus::kBuilt) {
-    writeBeyondProfile(out, build.status, build.depthBeyondIn);
-    return static_cast<std::int32_t>(build.status);
-  }
-
-  const auto movements = assumedTipMovements(model.diameterIn);
-  out.notesAlone(listDirected({kTipMovements, model.segments, 0, model.segments}));
+// A pass built, with its assumed tip movements and their heads.
+struct BuiltPass {
+  TzPassCode code = TzPassCode::kTrend;
+  TzModel model;
+  std::array<float, kTipMovements> movements{};
   std::array<TzHead, kTipMovements> heads{};
-  solveForTipMovements(model, movements.data(), heads.data(), kTipMovements, &worker);
+};
+
+// The notes line, the warning and the report section of a solved pass, and
+// its line in output units.
+void writeSolvedPass(const BuiltPass& pass, bool si, RunOutput& out, SettlementLine& line) {
+  out.notesAlone(listDirected({kTipMovements, pass.model.segments, 0, pass.model.segments}));
   bool limitReached = false;
-  for (int m = 0; m < kTipMovements; ++m) {
-    const TzHead& head = heads[static_cast<std::size_t>(m)];
-    limitReached = limitReached || head.iterationLimitReached;
-    line[static_cast<std::size_t>(m)] = outputPoint(head, si);
+  for (std::size_t m = 0; m < pass.heads.size(); ++m) {
+    limitReached = limitReached || pass.heads[m].iterationLimitReached;
+    line[m] = outputPoint(pass.heads[m], si);
   }
-  listing.complete = true;
   if (limitReached) {
     writeRunWarning(out, {"THE LOAD-TRANSFER SOLUTION DID NOT SETTLE WITHIN ITS ITERATION LIMIT;",
                           "THE MOVEMENTS OF THE LAST ROUND ARE USED."});
   }
-  writeReportSection(out, pass, line, si);
+  writeReportSection(out, pass.code, line, si);
+}
+
+}  // namespace
+
+std::int32_t runTzPasses(const SettlementInput& input, RunOutput& out,
+                         std::array<SettlementLine, kTzLineCount>& lines, TzListing& listing,
+                         SideWorker& worker) {
+  const TzPassCode codes[kTzLineCount] = {TzPassCode::kTrend, TzPassCode::kUpperBound,
+                                          TzPassCode::kLowerBound};
+  std::vector<std::unique_ptr<BuiltPass>> passes;
+  TzBuild stop;
+  for (const TzPassCode code : codes) {
+    auto& pass = passes.emplace_back(std::make_unique<BuiltPass>());
+    pass->code = code;
+    stop = buildTzModel(input, code, pass->model);
+    if (stop.status != TzStatus::kBuilt) {
+      break;
+    }
+    pass->movements = assumedTipMovements(pass->model.diameterIn);
+  }
+  const bool stopped = stop.status != TzStatus::kBuilt;
+  const std::size_t solved = passes.size() - (stopped ? 1 : 0);
+  std::vector<TzSolution> solutions;
+  for (std::size_t k = 0; k < solved; ++k) {
+    BuiltPass& pass = *passes[k];
+    solutions.push_back({&pass.model, pass.movements.data(), pass.heads.data(), kTipMovements});
+  }
+  solveForTipMovements(solutions, &worker);
+
+  const bool si = input.data->settings.si;
+  for (std::size_t k = 0; k < solved; ++k) {
+    writeSolvedPass(*passes[k], si, out, lines[k]);
+  }
+  // The listing holds the curves of the last pass built, complete only when
+  // that pass was solved.
+  listing.started = true;
+  listing.si = si;
+  listing.complete = !stopped;
+  listing.model = passes.back()->model;
+  if (stopped) {
+    writeBeyondProfile(out, stop.status, stop.depthBeyondIn);
+    return static_cast<std::int32_t>(stop.status);
+  }
   return 0;
 }
 

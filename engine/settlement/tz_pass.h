@@ -1,10 +1,13 @@
-// One load-settlement pass of the t-z analysis: builds the model, solves the
-// 15 assumed tip movements, writes the report section and the run-notes
-// line, and gives the line in output units; the pass's curves replace those
-// kept in `listing`. Returns 0, or the status 2 or 4 when a node or the
-// shaft length lies beyond the layer profile (the warning is written).
+// The load-settlement passes of the t-z analysis: trend, upper bound and
+// lower bound. The models are built in turn and the passes built are solved
+// together, each for its 15 assumed tip movements; then each writes its
+// run-notes line and report section and gives its line in output units. The
+// curves of the last model built replace those kept in `listing`. Returns 0,
+// or the status 2 or 4 when a node or the shaft length of a pass lies beyond
+// the layer profile: the passes before it stand and the warning follows.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "output/run_output.h"
@@ -15,8 +18,9 @@
 
 namespace bormek {
 
-// Half of the tip movements are solved on `worker`.
-std::int32_t TzPass(const SettlementInput& input, TzPassCode pass, RunOutput& out,
-                    SettlementLine& line, TzListing& listing, SideWorker& worker);
+// The worker shares the solutions.
+std::int32_t runTzPasses(const SettlementInput& input, RunOutput& out,
+                         std::array<SettlementLine, kTzLineCount>& lines, TzListing& listing,
+                         SideWorker& worker);
 
 }  // namespace bormek

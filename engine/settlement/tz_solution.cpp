@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace bormek {
 namespace {
@@ -12,7 +14,8 @@ constexpr float kSolutionPi = 3.1416f;
 constexpr float kMovementToleranceIn = 0.0001f;
 constexpr int kMaxSegmentIterations = 1000;
 // Movements solved side by side on one thread: enough to overlap their
-// chains of arithmetic, few enough that the run's two threads share a pass.
+// chains of arithmetic, few enough that the run's two threads share the
+// passes of a diameter evenly.
 constexpr int kLanesPerPart = 5;
 
 // A curve as the solution reads it: each piece's start, rise and run
@@ -232,28 +235,44 @@ void solveLanes(const TzModel& m, const SolutionNodes& nodes, const float* tipMo
   }
 }
 
+int movementsOf(const TzSolution& solution) {
+  return std::clamp(solution.count, 1, kTipMovements);
+}
+
 }  // namespace
 
-void solveForTipMovements(const TzModel& m, const float* tipMovementsIn, TzHead* heads, int count,
-                          SideWorker* worker) {
-  const int used = std::clamp(count, 1, kTipMovements);
-  const auto nodes = std::make_unique<SolutionNodes>();
-  prepareNodes(m, *nodes);
+void solveForTipMovements(std::span<const TzSolution> solutions, SideWorker* worker) {
+  // Each model's curves as the solution reads them, and its parts: runs of
+  // up to kLanesPerPart movements.
+  std::vector<std::unique_ptr<SolutionNodes>> nodes;
+  std::vector<std::pair<std::size_t, int>> parts;  // solution, first movement
+  for (std::size_t k = 0; k < solutions.size(); ++k) {
+    nodes.push_back(std::make_unique<SolutionNodes>());
+    prepareNodes(*solutions[k].model, *nodes.back());
+    for (int first = 0; first < movementsOf(solutions[k]); first += kLanesPerPart) {
+      parts.emplace_back(k, first);
+    }
+  }
+  const auto solvePart = [&](int part) {
+    const auto [k, first] = parts[static_cast<std::size_t>(part)];
+    const TzSolution& solution = solutions[k];
+    solveLanes(*solution.model, *nodes[k], solution.tipMovementsIn + first, solution.heads + first,
+               std::min(kLanesPerPart, movementsOf(solution) - first));
+  };
+  const auto count = static_cast<int>(parts.size());
   if (worker == nullptr) {
-    solveLanes(m, *nodes, tipMovementsIn, heads, used);
+    for (int part = 0; part < count; ++part) {
+      solvePart(part);
+    }
     return;
   }
-  const int parts = (used + kLanesPerPart - 1) / kLanesPerPart;
-  worker->shareParts(parts, [&](int part) {
-    const int first = part * kLanesPerPart;
-    solveLanes(m, *nodes, tipMovementsIn + first, heads + first,
-               std::min(kLanesPerPart, used - first));
-  });
+  worker->shareParts(count, solvePart);
 }
 
 TzHead solveForTipMovement(const TzModel& m, float tipMovementIn) {
   TzHead head;
-  solveForTipMovements(m, &tipMovementIn, &head, 1);
+  const TzSolution solution{&m, &tipMovementIn, &head, 1};
+  solveForTipMovements({&solution, 1}, nullptr);
   return head;
 }
 

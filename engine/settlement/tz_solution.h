@@ -3,6 +3,8 @@
 // its mid-segment movement settles. Inches and pounds.
 #pragma once
 
+#include <span>
+
 #include "parallel/side_worker.h"
 #include "settlement/tz_model.h"
 
@@ -16,11 +18,19 @@ struct TzHead {
   bool iterationLimitReached = false;  // a segment did not settle in 1000 rounds
 };
 
-// Solves the shaft for `count` (1 to kTipMovements) assumed tip movements
-// at once, into heads[0] to heads[count - 1]; each head is what the
-// movement gives when solved alone. With a worker, it solves some of them.
-void solveForTipMovements(const TzModel& model, const float* tipMovementsIn, TzHead* heads,
-                          int count, SideWorker* worker = nullptr);
+// `count` (1 to kTipMovements) assumed tip movements of a model, and where
+// their heads go.
+struct TzSolution {
+  const TzModel* model = nullptr;
+  const float* tipMovementsIn = nullptr;
+  TzHead* heads = nullptr;
+  int count = 0;
+};
+
+// Solves the shafts of several models for their tip movements at once, into
+// each solution's heads; each head is what the movement gives when solved
+// alone. With a worker, it solves some of them.
+void solveForTipMovements(std::span<const TzSolution> solutions, SideWorker* worker);
 
 TzHead solveForTipMovement(const TzModel& model, float tipMovementIn);
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "capacity/layer_completion.h"
 #include "settlement/settlement_stage.h"
@@ -242,25 +243,37 @@ TEST(TzModel, ThinDeepestLayerAndDeepClayTipAreBeyondTheProfile) {
 namespace bormek {
 namespace {
 
-// Shared between two threads, the movements of a pass still give exactly
-// what each gives solved alone, whichever thread takes which part.
-TEST(TzModel, MovementsSolvedOnTwoThreadsGiveTheirOwnHeads) {
+// The three passes solved together on two threads still give, for each
+// movement, exactly what it gives solved alone, whichever thread takes it.
+TEST(TzModel, PassesSolvedTogetherOnTwoThreadsGiveEachMovementItsOwnHead) {
   InputData data;
   const SettlementInput input = twoLayerInput(data, 2);
-  auto model = std::make_unique<TzModel>();
-  ASSERT_EQ(buildTzModel(input, TzPassCode::kUpperBound, *model).status, TzStatus::kBuilt);
-  const auto movements = assumedTipMovements(model->diameterIn);
+  const TzPassCode passes[] = {TzPassCode::kTrend, TzPassCode::kUpperBound,
+                               TzPassCode::kLowerBound};
+  std::vector<std::unique_ptr<TzModel>> models;
+  for (const TzPassCode pass : passes) {
+    models.push_back(std::make_unique<TzModel>());
+    ASSERT_EQ(buildTzModel(input, pass, *models.back()).status, TzStatus::kBuilt);
+  }
+  const auto movements = assumedTipMovements(models[0]->diameterIn);
   SideWorker worker;
   constexpr int kRepeats = 20;
   for (int repeat = 0; repeat < kRepeats; ++repeat) {
-    std::array<TzHead, kTipMovements> heads{};
-    solveForTipMovements(*model, movements.data(), heads.data(), kTipMovements, &worker);
-    for (std::size_t m = 0; m < heads.size(); ++m) {
-      const TzHead alone = solveForTipMovement(*model, movements[m]);
-      ASSERT_EQ(heads[m].topLoadLb, alone.topLoadLb) << "movement " << m;
-      ASSERT_EQ(heads[m].topMovementIn, alone.topMovementIn) << "movement " << m;
-      ASSERT_EQ(heads[m].tipLoadLb, alone.tipLoadLb) << "movement " << m;
-      ASSERT_EQ(heads[m].tipMovementIn, movements[m]);
+    std::vector<std::array<TzHead, kTipMovements>> heads(models.size());
+    std::vector<TzSolution> solutions;
+    for (std::size_t k = 0; k < models.size(); ++k) {
+      solutions.push_back({models[k].get(), movements.data(), heads[k].data(), kTipMovements});
+    }
+    solveForTipMovements(solutions, &worker);
+    for (std::size_t k = 0; k < models.size(); ++k) {
+      for (std::size_t m = 0; m < movements.size(); ++m) {
+        const TzHead alone = solveForTipMovement(*models[k], movements[m]);
+        const TzHead& shared = heads[k][m];
+        ASSERT_EQ(shared.topLoadLb, alone.topLoadLb) << "pass " << k << ", movement " << m;
+        ASSERT_EQ(shared.topMovementIn, alone.topMovementIn) << "pass " << k << ", movement " << m;
+        ASSERT_EQ(shared.tipLoadLb, alone.tipLoadLb) << "pass " << k << ", movement " << m;
+        ASSERT_EQ(shared.tipMovementIn, movements[m]);
+      }
     }
   }
 }
