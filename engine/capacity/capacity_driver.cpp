@@ -17,6 +17,7 @@
 #include "output/capacity_report.h"
 #include "output/fortran_format.h"
 #include "output/plot_data.h"
+#include "output/results_file.h"
 #include "output/run_results.h"
 #include "settlement/settlement_stage.h"
 
@@ -129,6 +130,18 @@ void postPlotBlock(const RunWork& work, const RunSettings& s, RunOutput& out, Si
   }
 }
 
+// The finished diameter's part of the results file is written beside the
+// run, from a copy: the next diameter's record may move the records in
+// memory.
+void postResultsText(RunResults& results, SideWorker& worker) {
+  auto text = std::make_shared<std::string>();
+  results.diameterRests.push_back(text);
+  auto record = std::make_shared<const DiameterResults>(results.diameters.back());
+  worker.postAnyOrder([text, record, settings = results.settings] {
+    *text = diameterRestText(*record, settings);
+  });
+}
+
 // One trial diameter: geometry, walk, rows, report table and best shaft.
 std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& data, RunWork& work,
                              RunOutput& out, RockNotes& rockNotes, RunResults& results,
@@ -196,6 +209,7 @@ std::int32_t analyseDiameter(float stemDiameter, bool lastDiameter, InputData& d
     results.mostEfficientWritten = true;
   }
   postPlotBlock(work, s, out, worker);
+  postResultsText(results, worker);
   if (work.lines.oneLine) {
     writeOneLineTable(out, work.lines.lines[0], s.si);
   }

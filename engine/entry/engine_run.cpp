@@ -126,7 +126,7 @@ std::int32_t runEngine(std::int32_t request) noexcept {
     const std::int32_t status = runToEnd(out, results, worker);
     // Whatever the run reached goes into the results file, with its status.
     writeResults(results, out.noteMessages(), status,
-                 [&out](std::string_view piece) { out.results(piece); }, worker);
+                 [&out](std::string_view piece) { out.results(piece); });
     out.closeAll();
     return status;
   } catch (...) {

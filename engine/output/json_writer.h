@@ -26,10 +26,14 @@ class JsonWriter {
   using Sink = std::function<void(std::string_view)>;
 
   explicit JsonWriter(Sink sink);
-  // A writer of one value that another writer's document will hold `depth`
+  // Where the text of a writer made for a place in another document starts:
+  // a value, or the further members of an object after its first ones.
+  enum class Start { kValue, kAfterMembers };
+  // A writer of text that another writer's document will hold `depth`
   // containers deep (see value()): its lines are indented for that place,
-  // so that parts of a document can be written apart, side by side.
-  JsonWriter(Sink sink, std::size_t depth);
+  // so that parts of a document can be written apart, side by side. Text
+  // begun after members closes the object it continues with endObject().
+  JsonWriter(Sink sink, std::size_t depth, Start start = Start::kValue);
 
   void beginObject(bool oneLine = false);
   void endObject();
@@ -44,8 +48,8 @@ class JsonWriter {
   void text(std::string_view value);
   void boolean(bool value);
   void null();
-  // The next value as a writer made for its depth wrote it.
-  void value(std::string_view written);
+  // The next value as writers made for its place wrote it, piece by piece.
+  void value(std::span<const std::string_view> written);
 
   // Hands what is held to the sink: a writer of a whole document does so
   // when it closes, one of a single value when asked.

@@ -355,17 +355,19 @@ void writeSettlement(JsonWriter& json, const DiameterResults& d) {
   json.endObject();
 }
 
-void writeDiameter(JsonWriter& json, const RunResults& results, std::size_t index) {
-  const DiameterResults& d = results.diameters[index];
-  const RunSettings& s = results.settings;
-  const bool si = s.si;
-  const std::span<const RowColumn> design = designColumns(s);
+// A diameter's object up to the value of "most_efficient", which is known
+// only when the run ends.
+void writeDiameterHead(JsonWriter& json, const DiameterResults& d, bool si) {
   json.beginObject();
   json.key("stem_diameter");
   json.number(reportLength(d.geometry.stemDiameter, si));
   json.key("most_efficient");
-  json.boolean(results.mostEfficientWritten &&
-               results.mostEfficientDiameter == static_cast<int>(index));
+}
+
+// The members after "most_efficient", and the end of the object.
+void writeDiameterRest(JsonWriter& json, const DiameterResults& d, const RunSettings& s) {
+  const bool si = s.si;
+  const std::span<const RowColumn> design = designColumns(s);
   writeGeometry(json, d, si);
   json.key("rows");
   writeRowTable(json, d.rows, design, si);
@@ -409,30 +411,48 @@ void writeMostEfficient(JsonWriter& json, const RunResults& results) {
   json.endObject();
 }
 
-// The members of "diameters" stand two containers deep: in the document's
-// object and in the array.
+// The members of "diameters" stand two containers deep, in the document's
+// object and in the array; those of a diameter three.
 constexpr std::size_t kDiameterDepth = 2;
+constexpr std::size_t kDiameterMemberDepth = 3;
 
-// Each diameter is written into a text of its own, on this thread or the
-// worker, and the texts go into the document in order.
-void writeDiameters(JsonWriter& json, const RunResults& results, SideWorker& worker) {
-  std::vector<std::string> texts(results.diameters.size());
-  worker.shareParts(static_cast<int>(texts.size()), [&](int k) {
-    const auto index = static_cast<std::size_t>(k);
-    std::string& text = texts[index];
-    JsonWriter part([&text](std::string_view piece) { text += piece; }, kDiameterDepth);
-    writeDiameter(part, results, index);
-    part.flush();
-  });
-  for (const std::string& text : texts) {
-    json.value(text);
+template <typename Write>
+std::string textOf(std::size_t depth, JsonWriter::Start start, const Write& write) {
+  std::string text;
+  JsonWriter json([&text](std::string_view piece) { text += piece; }, depth, start);
+  write(json);
+  json.flush();
+  return text;
+}
+
+// Each diameter goes in from its head, whether it is the most efficient
+// shaft, and the rest of its members, written while the run went on or, for
+// a diameter the run stopped in, now.
+void writeDiameters(JsonWriter& json, const RunResults& results) {
+  const bool si = results.settings.si;
+  for (std::size_t k = 0; k < results.diameters.size(); ++k) {
+    const DiameterResults& d = results.diameters[k];
+    const std::string head = textOf(kDiameterDepth, JsonWriter::Start::kValue,
+                                    [&](JsonWriter& part) { writeDiameterHead(part, d, si); });
+    const bool mostEfficient =
+        results.mostEfficientWritten && results.mostEfficientDiameter == static_cast<int>(k);
+    const bool written = k < results.diameterRests.size() && results.diameterRests[k];
+    const std::string rest = written ? std::string() : diameterRestText(d, results.settings);
+    const std::string_view pieces[] = {head, mostEfficient ? "true" : "false",
+                                       written ? *results.diameterRests[k] : rest};
+    json.value(pieces);
   }
 }
 
 }  // namespace
 
+std::string diameterRestText(const DiameterResults& d, const RunSettings& settings) {
+  return textOf(kDiameterMemberDepth, JsonWriter::Start::kAfterMembers,
+                [&](JsonWriter& json) { writeDiameterRest(json, d, settings); });
+}
+
 void writeResults(const RunResults& results, const NoteMessages& notes, std::int32_t status,
-                  const JsonWriter::Sink& sink, SideWorker& worker) {
+                  const JsonWriter::Sink& sink) {
   JsonWriter json(sink);
   json.beginObject();
   json.key("format_version");
@@ -447,7 +467,7 @@ void writeResults(const RunResults& results, const NoteMessages& notes, std::int
   writeNotes(json, notes);
   json.key("diameters");
   json.beginArray();
-  writeDiameters(json, results, worker);
+  writeDiameters(json, results);
   json.endArray();
   writeMostEfficient(json, results);
   json.endObject();

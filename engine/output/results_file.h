@@ -7,19 +7,24 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "output/json_writer.h"
 #include "output/note_messages.h"
 #include "output/run_results.h"
-#include "parallel/side_worker.h"
 
 namespace bormek {
 
 inline constexpr int kResultsFormatVersion = 1;
 
-// Writes the document to `sink`, piece by piece; `worker` writes some of
-// the diameters meanwhile.
+// Writes the document to `sink`, piece by piece. Diameters whose members
+// were written while the run went on (RunResults::diameterRests) go in as
+// they stand.
 void writeResults(const RunResults& results, const NoteMessages& notes, std::int32_t status,
-                  const JsonWriter::Sink& sink, SideWorker& worker);
+                  const JsonWriter::Sink& sink);
+
+// A finished diameter's text after its "most_efficient" member: all but that
+// member depends only on the diameter and the settings as read.
+std::string diameterRestText(const DiameterResults& diameter, const RunSettings& settings);
 
 }  // namespace bormek

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ struct RunResults {
   bool inputRead = false;  // `settings` holds the project's settings
   RunSettings settings;    // as read and converted, before the diameter loop
   std::vector<DiameterResults> diameters;
+  // Per finished diameter, its text in the results file after the
+  // "most_efficient" member, written beside the run (diameterRestText); a
+  // diameter without one is written with the file.
+  std::vector<std::shared_ptr<const std::string>> diameterRests;
   // The most efficient shaft, once the report has written its block.
   bool mostEfficientWritten = false;
   int mostEfficientDiameter = -1;  // index into `diameters`

@@ -66,7 +66,7 @@ void SideWorker::serve() {
     if (runOfferedPart(lock) || runQueuedJob(lock)) {
       continue;
     }
-    if (stopping_) {
+    if (stopping_ && inOrder_.empty() && anyOrder_.empty()) {
       return;
     }
     lock.unlock();
@@ -79,8 +79,13 @@ void SideWorker::serve() {
 }
 
 void SideWorker::updateOffered() {
-  offered_.store((parts_ != nullptr && nextPart_ < partCount_) || !queue_.empty(),
-                 std::memory_order_release);
+  const bool part = parts_ != nullptr && nextPart_ < partCount_;
+  const bool job = (!inOrder_.empty() && !inOrderRunning_) || !anyOrder_.empty();
+  offered_.store(part || job, std::memory_order_release);
+}
+
+bool SideWorker::jobsDone() const {
+  return inOrder_.empty() && anyOrder_.empty() && !inOrderRunning_ && anyOrderRunning_ == 0;
 }
 
 int SideWorker::takePart() {
@@ -111,20 +116,33 @@ bool SideWorker::runOfferedPart(std::unique_lock<std::mutex>& lock) {
 }
 
 bool SideWorker::runQueuedJob(std::unique_lock<std::mutex>& lock) {
-  if (queue_.empty()) {
+  const bool inOrder = !inOrder_.empty() && !inOrderRunning_;
+  if (!inOrder && anyOrder_.empty()) {
     return false;
   }
-  const Job job = std::move(queue_.front());
-  queue_.pop_front();
+  std::deque<Job>& queue = inOrder ? inOrder_ : anyOrder_;
+  const Job job = std::move(queue.front());
+  queue.pop_front();
+  if (inOrder) {
+    inOrderRunning_ = true;
+  } else {
+    ++anyOrderRunning_;
+  }
   updateOffered();
-  jobRunning_ = true;
   lock.unlock();
   std::exception_ptr failure = failureOf(job);
   lock.lock();
   if (!jobFailure_) {
     jobFailure_ = std::move(failure);
   }
-  jobRunning_ = false;
+  if (inOrder) {
+    inOrderRunning_ = false;
+  } else {
+    --anyOrderRunning_;
+  }
+  updateOffered();
+  // The next job in order may now be taken, by either thread.
+  workArrived_.notify_all();
   workDone_.notify_all();
   return true;
 }
@@ -175,7 +193,20 @@ void SideWorker::post(Job job) {
   }
   {
     const std::lock_guard lock(mutex_);
-    queue_.push_back(std::move(job));
+    inOrder_.push_back(std::move(job));
+    updateOffered();
+  }
+  workArrived_.notify_one();
+}
+
+void SideWorker::postAnyOrder(Job job) {
+  if (!started()) {
+    job();
+    return;
+  }
+  {
+    const std::lock_guard lock(mutex_);
+    anyOrder_.push_back(std::move(job));
     updateOffered();
   }
   workArrived_.notify_one();
@@ -186,7 +217,11 @@ void SideWorker::finish() {
     return;
   }
   std::unique_lock lock(mutex_);
-  workDone_.wait(lock, [this] { return queue_.empty() && !jobRunning_; });
+  while (!jobsDone()) {
+    if (!runQueuedJob(lock)) {
+      workDone_.wait(lock);
+    }
+  }
   const std::exception_ptr failure = std::exchange(jobFailure_, nullptr);
   lock.unlock();
   if (failure) {

@@ -36,19 +36,22 @@ class SideWorker {
   // exception of any is rethrown here.
   void shareParts(int count, const Part& part);
 
-  // Queues a job; jobs run one at a time, in the order they were queued.
+  // Queues a job that runs after those posted before it, one at a time.
   void post(Job job);
+  // Queues a job that may run at any time, beside any other.
+  void postAnyOrder(Job job);
 
-  // Returns once every queued job has run; rethrows the first exception a
-  // job threw.
+  // Returns once every queued job has run, and runs some of them itself
+  // meanwhile; rethrows the first exception a job threw.
   void finish();
 
  private:
   bool started();
   void serve();
-  // With the lock held: runs a part or a queued job, if there is one.
+  // With the lock held: runs a part or a queued job, if one can be taken.
   bool runOfferedPart(std::unique_lock<std::mutex>& lock);
   bool runQueuedJob(std::unique_lock<std::mutex>& lock);
+  bool jobsDone() const;
   // With the lock held: the number of the next part, or -1 when all are taken.
   int takePart();
   void updateOffered();
@@ -56,11 +59,14 @@ class SideWorker {
   std::mutex mutex_;
   std::condition_variable workArrived_;
   std::condition_variable workDone_;
-  // Set while a part or a job waits: lets the worker spin on it unlocked.
+  // Set while a part or a job can be taken: lets the worker spin on it
+  // unlocked.
   std::atomic<bool> offered_{false};
 
-  std::deque<Job> queue_;
-  bool jobRunning_ = false;
+  std::deque<Job> inOrder_;
+  bool inOrderRunning_ = false;
+  std::deque<Job> anyOrder_;
+  int anyOrderRunning_ = 0;
   std::exception_ptr jobFailure_;
 
   const Part* parts_ = nullptr;  // offered by shareParts()

@@ -68,30 +68,34 @@ TEST(JsonWriter, BlocksIndentAndOneLineContainersStayOnTheirLine) {
   EXPECT_EQ(out.pieces, 1);
 }
 
-// Values written apart, by writers made for their depth, sit in the
-// document as if written in place: separators, line breaks and indents.
+// Values written apart, by writers made for their place, sit in the
+// document as if written in place: separators, line breaks and indents,
+// also where a value is put together from a head, a member written at the
+// end and the rest of its members.
 TEST(JsonWriter, ValuesWrittenApartFitTheirPlace) {
-  const auto member = [](JsonWriter& json, int k) {
-    json.beginObject();
-    json.key("k");
-    json.integer(k);
-    json.key("rows");
-    json.beginArray();
-    json.numberArray(std::vector<float>{1.5f});
-    json.endArray();
-    json.endObject();
-  };
   Collected out;
   JsonWriter json(into(out));
   json.beginObject();
   json.key("diameters");
   json.beginArray();
   for (int k = 0; k < 2; ++k) {
-    Collected part;
-    JsonWriter apart(into(part), 2);
-    member(apart, k);
-    apart.flush();
-    json.value(part.text);
+    Collected head;
+    JsonWriter first(into(head), 2);
+    first.beginObject();
+    first.key("k");
+    first.integer(k);
+    first.key("best");
+    first.flush();
+    Collected rest;
+    JsonWriter later(into(rest), 3, JsonWriter::Start::kAfterMembers);
+    later.key("rows");
+    later.beginArray();
+    later.numberArray(std::vector<float>{1.5f});
+    later.endArray();
+    later.endObject();
+    later.flush();
+    const std::string_view pieces[] = {head.text, k == 1 ? "true" : "false", rest.text};
+    json.value(pieces);
   }
   json.endArray();
   json.endObject();
@@ -100,12 +104,14 @@ TEST(JsonWriter, ValuesWrittenApartFitTheirPlace) {
             "  \"diameters\": [\n"
             "    {\n"
             "      \"k\": 0,\n"
+            "      \"best\": false,\n"
             "      \"rows\": [\n"
             "        [1.5]\n"
             "      ]\n"
             "    },\n"
             "    {\n"
             "      \"k\": 1,\n"
+            "      \"best\": true,\n"
             "      \"rows\": [\n"
             "        [1.5]\n"
             "      ]\n"

@@ -1,6 +1,6 @@
-// The run's side worker: every part runs once, queued jobs keep their
-// order around shared parts, and what a part or job throws reaches the
-// caller without stopping the worker.
+// The run's side worker: every part and job runs once, jobs posted in
+// order keep it whichever thread runs them, and what a part or job throws
+// reaches the caller without stopping the worker.
 #include "parallel/side_worker.h"
 
 #include <gtest/gtest.h>
@@ -12,14 +12,16 @@
 namespace bormek {
 namespace {
 
-TEST(SideWorker, EveryPartRunsOnceAndJobsKeepTheirOrder) {
+TEST(SideWorker, EveryPartAndJobRunsOnceAndJobsInOrderKeepIt) {
   SideWorker worker;
   constexpr int kRounds = 200;
   constexpr int kParts = 7;
   std::vector<int> jobOrder;
+  std::atomic<int> anyOrderRuns{0};
   for (int round = 0; round < kRounds; ++round) {
-    // A job queued before the parts may still be running beside them.
+    // Jobs queued before the parts may still be running beside them.
     worker.post([&jobOrder, round] { jobOrder.push_back(round); });
+    worker.postAnyOrder([&anyOrderRuns] { ++anyOrderRuns; });
     std::vector<std::atomic<int>> runs(kParts);
     worker.shareParts(kParts, [&runs](int part) { ++runs[static_cast<std::size_t>(part)]; });
     for (int part = 0; part < kParts; ++part) {
@@ -27,9 +29,15 @@ TEST(SideWorker, EveryPartRunsOnceAndJobsKeepTheirOrder) {
           << "round " << round << ", part " << part;
     }
   }
+  // A backlog of both kinds, which finish() shares with the worker.
+  for (int round = kRounds; round < 2 * kRounds; ++round) {
+    worker.post([&jobOrder, round] { jobOrder.push_back(round); });
+    worker.postAnyOrder([&anyOrderRuns] { ++anyOrderRuns; });
+  }
   worker.finish();
-  ASSERT_EQ(jobOrder.size(), static_cast<std::size_t>(kRounds));
-  for (int round = 0; round < kRounds; ++round) {
+  EXPECT_EQ(anyOrderRuns.load(), 2 * kRounds);
+  ASSERT_EQ(jobOrder.size(), static_cast<std::size_t>(2 * kRounds));
+  for (int round = 0; round < 2 * kRounds; ++round) {
     EXPECT_EQ(jobOrder[static_cast<std::size_t>(round)], round);
   }
 }
