@@ -15,6 +15,7 @@ template <typename Ready>
 void spinUntil(const Ready& ready) {
   const auto until = std::chrono::steady_clock::now() + kSpinTime;
   while (!ready() && std::chrono::steady_clock::now() < until) {
+    std::this_thread::yield();
   }
 }
 
@@ -47,17 +48,20 @@ bool SideWorker::started() {
   if (thread_.joinable()) {
     return true;
   }
-  // On a single core the two threads would only take turns, and spin
-  // while they wait for each other.
-  if (startFailed_ || std::thread::hardware_concurrency() < 2) {
+  if (alone_) {
     return false;
   }
-  try {
-    thread_ = std::thread([this] { serve(); });
-  } catch (const std::system_error&) {
-    startFailed_ = true;
+  // On a single core the two threads would only take turns, and spin
+  // while they wait for each other.
+  alone_ = std::thread::hardware_concurrency() < 2;
+  if (!alone_) {
+    try {
+      thread_ = std::thread([this] { serve(); });
+    } catch (const std::system_error&) {
+      alone_ = true;
+    }
   }
-  return !startFailed_;
+  return !alone_;
 }
 
 void SideWorker::serve() {
@@ -187,26 +191,21 @@ void SideWorker::shareParts(int count, const Part& part) {
 }
 
 void SideWorker::post(Job job) {
-  if (!started()) {
-    job();
-    return;
-  }
-  {
-    const std::lock_guard lock(mutex_);
-    inOrder_.push_back(std::move(job));
-    updateOffered();
-  }
-  workArrived_.notify_one();
+  enqueue(inOrder_, std::move(job));
 }
 
 void SideWorker::postAnyOrder(Job job) {
+  enqueue(anyOrder_, std::move(job));
+}
+
+void SideWorker::enqueue(std::deque<Job>& queue, Job job) {
   if (!started()) {
     job();
     return;
   }
   {
     const std::lock_guard lock(mutex_);
-    anyOrder_.push_back(std::move(job));
+    queue.push_back(std::move(job));
     updateOffered();
   }
   workArrived_.notify_one();

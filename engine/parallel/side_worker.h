@@ -52,6 +52,7 @@ class SideWorker {
   bool runOfferedPart(std::unique_lock<std::mutex>& lock);
   bool runQueuedJob(std::unique_lock<std::mutex>& lock);
   bool jobsDone() const;
+  void enqueue(std::deque<Job>& queue, Job job);
   // With the lock held: the number of the next part, or -1 when all are taken.
   int takePart();
   void updateOffered();
@@ -76,7 +77,7 @@ class SideWorker {
   std::exception_ptr partFailure_;
 
   std::atomic<bool> stopping_{false};
-  bool startFailed_ = false;
+  bool alone_ = false;  // no thread: everything runs on the caller's
   std::thread thread_;
 };
 
