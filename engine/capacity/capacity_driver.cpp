@@ -137,9 +137,8 @@ void postResultsText(RunResults& results, SideWorker& worker) {
   auto text = std::make_shared<std::string>();
   results.diameterRests.push_back(text);
   auto record = std::make_shared<const DiameterResults>(results.diameters.back());
-  worker.postAnyOrder([text, record, settings = results.settings] {
-    *text = diameterRestText(*record, settings);
-  });
+  worker.postAnyOrder(
+      [text, record, settings = results.settings] { *text = diameterRestText(*record, settings); });
 }
 
 // One trial diameter: geometry, walk, rows, report table and best shaft.

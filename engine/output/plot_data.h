@@ -15,11 +15,11 @@ namespace bormek {
 // A diameter's block as it stands when the diameter is done: a copy, so
 // that it can be written while the next diameter is analysed.
 struct PlotBlock {
-  int diameterCount = 0;             // NDIA
-  int lineCount = 0;                 // M: 3 once the t-z passes have run in the run
-  std::vector<CapacityRow> rows;     // the diameter's 1-ft rows
+  int diameterCount = 0;                  // NDIA
+  int lineCount = 0;                      // M: 3 once the t-z passes have run in the run
+  std::vector<CapacityRow> rows;          // the diameter's 1-ft rows
   std::array<SettlementLine, 3> lines{};  // trend, upper, lower
-  RunSettings settings;              // units, method and factors of safety at the time
+  RunSettings settings;                   // units, method and factors of safety at the time
 };
 
 // NDIA: whole 0.5-ft steps from the first to the last diameter, plus one.
