@@ -109,11 +109,8 @@ JsonWriter::JsonWriter(Sink sink)
       buffer_(std::make_unique_for_overwrite<char[]>(kFlushBytes + kLargestPiece)),
       capacity_(kFlushBytes + kLargestPiece) {}
 
-JsonWriter::JsonWriter(Sink sink, std::size_t depth, Start start) : JsonWriter(std::move(sink)) {
+JsonWriter::JsonWriter(Sink sink, std::size_t depth) : JsonWriter(std::move(sink)) {
   levels_.assign(depth, Level{false, false});
-  // Before a value the holding writer puts the separator and line break;
-  // after members the next one takes its own.
-  afterKey_ = start == Start::kValue;
 }
 
 char* JsonWriter::room(std::size_t bytes) {
@@ -261,11 +258,11 @@ void JsonWriter::null() {
   append("null");
 }
 
-void JsonWriter::value(std::span<const std::string_view> written) {
-  beforeValue();
+void JsonWriter::members(std::string_view written) {
   flush();
-  for (const std::string_view piece : written) {
-    sink_(piece);
+  sink_(written);
+  if (!written.empty()) {
+    levels_.back().empty = false;
   }
 }
 

@@ -26,14 +26,11 @@ class JsonWriter {
   using Sink = std::function<void(std::string_view)>;
 
   explicit JsonWriter(Sink sink);
-  // Where the text of a writer made for a place in another document starts:
-  // a value, or the further members of an object after its first ones.
-  enum class Start { kValue, kAfterMembers };
-  // A writer of text that another writer's document will hold `depth`
-  // containers deep (see value()): its lines are indented for that place,
-  // so that parts of a document can be written apart, side by side. Text
-  // begun after members closes the object it continues with endObject().
-  JsonWriter(Sink sink, std::size_t depth, Start start = Start::kValue);
+  // A writer of further members of an object that another writer's
+  // document holds `depth` containers deep, after its first members (see
+  // members()): separators and indents are those of that place, so that
+  // parts of a document can be written apart, side by side.
+  JsonWriter(Sink sink, std::size_t depth);
 
   void beginObject(bool oneLine = false);
   void endObject();
@@ -48,11 +45,12 @@ class JsonWriter {
   void text(std::string_view value);
   void boolean(bool value);
   void null();
-  // The next value as writers made for its place wrote it, piece by piece.
-  void value(std::span<const std::string_view> written);
+  // Further members of the object being written, after those written so
+  // far, as a writer made for their place wrote them.
+  void members(std::string_view written);
 
   // Hands what is held to the sink: a writer of a whole document does so
-  // when it closes, one of a single value when asked.
+  // when it closes, one of members when asked.
   void flush();
 
  private:
@@ -77,7 +75,7 @@ class JsonWriter {
   std::size_t capacity_ = 0;
   std::size_t used_ = 0;
   std::vector<Level> levels_;
-  bool afterKey_ = false;  // the next value follows without separator
+  bool afterKey_ = false;
 };
 
 }  // namespace bormek

@@ -355,17 +355,9 @@ void writeSettlement(JsonWriter& json, const DiameterResults& d) {
   json.endObject();
 }
 
-// A diameter's object up to the value of "most_efficient", which is known
-// only when the run ends.
-void writeDiameterHead(JsonWriter& json, const DiameterResults& d, bool si) {
-  json.beginObject();
-  json.key("stem_diameter");
-  json.number(reportLength(d.geometry.stemDiameter, si));
-  json.key("most_efficient");
-}
-
-// The members after "most_efficient", and the end of the object.
-void writeDiameterRest(JsonWriter& json, const DiameterResults& d, const RunSettings& s) {
+// The members after "most_efficient": all but that member depends only on
+// the diameter and the settings as read.
+void writeDiameterMembers(JsonWriter& json, const DiameterResults& d, const RunSettings& s) {
   const bool si = s.si;
   const std::span<const RowColumn> design = designColumns(s);
   writeGeometry(json, d, si);
@@ -384,7 +376,6 @@ void writeDiameterRest(JsonWriter& json, const DiameterResults& d, const RunSett
     json.null();
   }
   writeSettlement(json, d);
-  json.endObject();
 }
 
 void writeMostEfficient(JsonWriter& json, const RunResults& results) {
@@ -411,44 +402,39 @@ void writeMostEfficient(JsonWriter& json, const RunResults& results) {
   json.endObject();
 }
 
-// The members of "diameters" stand two containers deep, in the document's
-// object and in the array; those of a diameter three.
-constexpr std::size_t kDiameterDepth = 2;
+// The members of a diameter stand three containers deep: in the document's
+// object, the array of diameters and the diameter's object.
 constexpr std::size_t kDiameterMemberDepth = 3;
 
-template <typename Write>
-std::string textOf(std::size_t depth, JsonWriter::Start start, const Write& write) {
-  std::string text;
-  JsonWriter json([&text](std::string_view piece) { text += piece; }, depth, start);
-  write(json);
-  json.flush();
-  return text;
-}
-
-// Each diameter goes in from its head, whether it is the most efficient
-// shaft, and the rest of its members, written while the run went on or, for
-// a diameter the run stopped in, now.
+// Each diameter with its members written while the run went on or, for a
+// diameter the run stopped in, now.
 void writeDiameters(JsonWriter& json, const RunResults& results) {
-  const bool si = results.settings.si;
+  const RunSettings& s = results.settings;
   for (std::size_t k = 0; k < results.diameters.size(); ++k) {
     const DiameterResults& d = results.diameters[k];
-    const std::string head = textOf(kDiameterDepth, JsonWriter::Start::kValue,
-                                    [&](JsonWriter& part) { writeDiameterHead(part, d, si); });
-    const bool mostEfficient =
-        results.mostEfficientWritten && results.mostEfficientDiameter == static_cast<int>(k);
-    const bool written = k < results.diameterRests.size() && results.diameterRests[k];
-    const std::string rest = written ? std::string() : diameterRestText(d, results.settings);
-    const std::string_view pieces[] = {head, mostEfficient ? "true" : "false",
-                                       written ? *results.diameterRests[k] : rest};
-    json.value(pieces);
+    json.beginObject();
+    json.key("stem_diameter");
+    json.number(reportLength(d.geometry.stemDiameter, s.si));
+    json.key("most_efficient");
+    json.boolean(results.mostEfficientWritten &&
+                 results.mostEfficientDiameter == static_cast<int>(k));
+    if (k < results.diameterRests.size() && results.diameterRests[k]) {
+      json.members(*results.diameterRests[k]);
+    } else {
+      writeDiameterMembers(json, d, s);
+    }
+    json.endObject();
   }
 }
 
 }  // namespace
 
 std::string diameterRestText(const DiameterResults& d, const RunSettings& settings) {
-  return textOf(kDiameterMemberDepth, JsonWriter::Start::kAfterMembers,
-                [&](JsonWriter& json) { writeDiameterRest(json, d, settings); });
+  std::string text;
+  JsonWriter json([&text](std::string_view piece) { text += piece; }, kDiameterMemberDepth);
+  writeDiameterMembers(json, d, settings);
+  json.flush();
+  return text;
 }
 
 void writeResults(const RunResults& results, const NoteMessages& notes, std::int32_t status,

@@ -23,8 +23,9 @@ inline constexpr int kResultsFormatVersion = 1;
 void writeResults(const RunResults& results, const NoteMessages& notes, std::int32_t status,
                   const JsonWriter::Sink& sink);
 
-// A finished diameter's text after its "most_efficient" member: all but that
-// member depends only on the diameter and the settings as read.
+// A finished diameter's members after "most_efficient", as the results file
+// holds them: all but that member depends only on the diameter and the
+// settings as read.
 std::string diameterRestText(const DiameterResults& diameter, const RunSettings& settings);
 
 }  // namespace bormek

@@ -68,34 +68,29 @@ TEST(JsonWriter, BlocksIndentAndOneLineContainersStayOnTheirLine) {
   EXPECT_EQ(out.pieces, 1);
 }
 
-// Values written apart, by writers made for their place, sit in the
-// document as if written in place: separators, line breaks and indents,
-// also where a value is put together from a head, a member written at the
-// end and the rest of its members.
-TEST(JsonWriter, ValuesWrittenApartFitTheirPlace) {
+// Members written apart, by a writer made for their place, sit in the
+// object as if written in place: separators, line breaks and indents.
+TEST(JsonWriter, MembersWrittenApartFitTheirPlace) {
   Collected out;
   JsonWriter json(into(out));
   json.beginObject();
   json.key("diameters");
   json.beginArray();
   for (int k = 0; k < 2; ++k) {
-    Collected head;
-    JsonWriter first(into(head), 2);
-    first.beginObject();
-    first.key("k");
-    first.integer(k);
-    first.key("best");
-    first.flush();
     Collected rest;
-    JsonWriter later(into(rest), 3, JsonWriter::Start::kAfterMembers);
+    JsonWriter later(into(rest), 3);
     later.key("rows");
     later.beginArray();
     later.numberArray(std::vector<float>{1.5f});
     later.endArray();
-    later.endObject();
     later.flush();
-    const std::string_view pieces[] = {head.text, k == 1 ? "true" : "false", rest.text};
-    json.value(pieces);
+    json.beginObject();
+    json.key("k");
+    json.integer(k);
+    json.key("best");
+    json.boolean(k == 1);
+    json.members(rest.text);
+    json.endObject();
   }
   json.endArray();
   json.endObject();
