@@ -93,11 +93,10 @@ std::string listDirected(std::initializer_list<int> values) {
   return text;
 }
 
-// A pass built, with its assumed tip movements and their heads.
+// A pass built, with the heads of its assumed tip movements.
 struct BuiltPass {
   TzPassCode code = TzPassCode::kTrend;
   TzModel model;
-  std::array<float, kTipMovements> movements{};
   std::array<TzHead, kTipMovements> heads{};
 };
 
@@ -133,14 +132,15 @@ std::int32_t runTzPasses(const SettlementInput& input, RunOutput& out,
     if (stop.status != TzStatus::kBuilt) {
       break;
     }
-    pass->movements = assumedTipMovements(pass->model.diameterIn);
   }
   const bool stopped = stop.status != TzStatus::kBuilt;
   const std::size_t solved = passes.size() - (stopped ? 1 : 0);
+  // The passes share the stem, so they share the assumed tip movements.
+  const auto movements = assumedTipMovements(passes.front()->model.diameterIn);
   std::vector<TzSolution> solutions;
   for (std::size_t k = 0; k < solved; ++k) {
     BuiltPass& pass = *passes[k];
-    solutions.push_back({&pass.model, pass.movements.data(), pass.heads.data(), kTipMovements});
+    solutions.push_back({&pass.model, movements.data(), pass.heads.data(), kTipMovements});
   }
   solveForTipMovements(solutions, &worker);
 
