@@ -3,29 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include "support/status_words.h"
+
 namespace {
 
 TEST(RunStatus, EveryStatusHasTheWordsOfTheStatusTable) {
-  const struct {
-    std::int32_t status;
-    const char* words;
-  } cases[] = {
-      {0, "run completed"},
-      {1, "request refused by the engine"},
-      {2, "load-settlement stopped: a value beyond a curve's extent"},
-      {4, "load-settlement stopped: a value beyond a curve's extent"},
-      {5, "design load not reached (NEED ANOTHER SOIL LAYER)"},
-      {6, "names.dat missing or incomplete"},
-      {7, "input file missing, unreadable or malformed"},
-      {8, "an output file cannot be created"},
-      {9, "internal error of the engine"},
-      {10, "the engine library cannot be used"},
-      {3, "unknown status"},
-      {-1, "unknown status"},
-  };
-  for (const auto& c : cases) {
+  for (const auto& c : bormek::testing::kEngineStatusWords) {
     EXPECT_EQ(statusInWords(c.status), c.words) << c.status;
   }
+  // The runner's own: a library it could not use, and no status at all.
+  EXPECT_EQ(statusInWords(10), "the engine library cannot be used");
+  EXPECT_EQ(statusInWords(-1), "unknown status");
 }
 
 }  // namespace
